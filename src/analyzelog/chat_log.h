@@ -1,0 +1,35 @@
+// The chat log page "chat.htm": one per run, fed by every log reader.
+#ifndef MORV_ANALYZELOG_CHAT_LOG_H_
+#define MORV_ANALYZELOG_CHAT_LOG_H_
+
+#include <string_view>
+
+#include "output/outputfile.h"
+
+// Owned by morv_main for the whole run. Opened (with its head, "Game 1") by
+// the first log reader when the chat log option is on; later readers write
+// to the same page; the driver finishes it once after the last log file.
+class chat_log {
+ public:
+  chat_log() = default;
+  virtual ~chat_log() = default;
+  chat_log(const chat_log&) = delete;
+  chat_log& operator=(const chat_log&) = delete;
+
+  // Creates "chat.htm" in the current folder and writes the head; the
+  // output file's fatal error when it cannot be created.
+  void open();
+  bool is_open() const { return chatfile.is_open(); }
+  // One chat line: raw speaker name and message (starting with ':').
+  void write_line(std::string_view raw_name, std::string_view message,
+                  bool spectator_form);
+  // "<p><i><b>Game %i</b></i></p>\r\n" with number.
+  void write_game_heading(int number);
+  // Writes the end, closes the page, and prints
+  // "\n\nWrote chat.htm [%i byte]" with its size.
+  void finish();
+
+  outputfile chatfile;
+};
+
+#endif  // MORV_ANALYZELOG_CHAT_LOG_H_

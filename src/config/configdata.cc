@@ -1,0 +1,4 @@
+// Placeholder until the configuration lands.
+#include "config/configdata.h"
+
+configdata::configdata() {}

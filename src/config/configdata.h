@@ -1,0 +1,88 @@
+// All settings of a run: defaults, command-line options and the
+// configuration file with weapon sets and aliases.
+#ifndef MORV_CONFIG_CONFIGDATA_H_
+#define MORV_CONFIG_CONFIGDATA_H_
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/sortkey.h"
+
+// The one settings object of a run, owned by morv_main. Filled by the
+// constructor (defaults), parse_commandline, read_cfg and parse_commandline
+// again; read-only afterwards except css_present, in_subfolder and
+// alias_names. Text fields keep the capacities of their fixed buffers: a
+// value is cut to the capacity minus one.
+class configdata {
+ public:
+  static constexpr int MAX_ALIASES = 2048;
+  static constexpr int MAX_ALIAS_NAMES = 16;
+  static constexpr int MAX_WEAPON_NAMES = 64;
+  static constexpr int DEFAULT_GAMES_PER_FILE = 50;
+
+  configdata();
+  virtual ~configdata() = default;
+  configdata(const configdata&) = delete;
+  configdata& operator=(const configdata&) = delete;
+
+  // Sets fields from the arguments (argv[1..argc-1]). warn_unknown prints
+  // "WARNING: unknown command line parameter %s\n" for an option that
+  // matches no row (the run asks for it in the first pass only).
+  void parse_commandline(int argc, const char* const* argv,
+                         bool warn_unknown = false);
+  // Returns the option row (0 to 12) whose name starts rest, or -1.
+  int find_option(std::string_view rest) const;
+  void print_usage() const;
+  void print_settings() const;
+
+  // Reads the configuration file; prints its echo lines. A missing file
+  // prints "\nNo CFG found, using default values\n".
+  void read_cfg(const std::string& filename);
+  void parse_cfg_line(std::string_view line);
+  // When key occurs in line: field = the quoted value after it (cut to
+  // capacity - 1), echoed as "\n- %-20s \"%s\"".
+  void get_quoted_value(std::string_view line, std::string_view key,
+                        std::string& field, size_t capacity);
+  // The text between the first '"' at or after position and the next '"',
+  // CR, LF or the end of line; "" when there is no '"'.
+  static std::string extract_quoted(std::string_view line, size_t position);
+  void set_weaponname(std::string_view line);
+  void add_alias(std::string_view line);
+  // Fills alias_names with the group of the first alias line that contains
+  // name (or name alone); entries not used are empty.
+  void resolve_alias(std::string_view name);
+
+  int alias_count = 0;
+  std::vector<std::string> aliases;  // at most MAX_ALIASES lines (511 chars)
+  std::array<std::string, MAX_ALIAS_NAMES> alias_names;
+  std::string logfile_spec;                 // upper-cased, capacity 256
+  std::string output_directory;             // capacity 256
+  std::string homepage_address;             // capacity 256
+  std::string homepage_string;              // capacity 256
+  std::string font_size_title;              // capacity 16
+  std::string font_size_text;               // capacity 16
+  std::string cfg_filename;                 // capacity 256 (used whole)
+  std::array<std::string, MAX_WEAPON_NAMES> weaponnames;  // capacity 64
+  std::string set_weaponset;                // capacity 64
+  std::string define_weaponset;             // capacity 64
+  int min_kills = 0;
+  int min_games = 0;
+  int min_playtime = 0;
+  int max_players = 0;
+  int top_players = 0;
+  int games_per_file = DEFAULT_GAMES_PER_FILE;  // always >= 1
+  bool filters_on = false;
+  bool skip_bots = false;
+  bool no_funnames = false;
+  bool write_datafile = false;
+  bool open_results = false;
+  bool css_present = false;
+  bool in_subfolder = false;
+  bool write_chatlog = false;
+  int sort_primary = SORT_RATIO;
+  int sort_secondary = SORT_NAME;
+};
+
+#endif  // MORV_CONFIG_CONFIGDATA_H_

@@ -1,0 +1,35 @@
+// The few folder operations the run needs, behind small helpers so that the
+// rest of the program never touches the platform interfaces directly.
+#ifndef MORV_DIVERSE_FOLDERS_H_
+#define MORV_DIVERSE_FOLDERS_H_
+
+#include <string>
+#include <vector>
+
+namespace diverse {
+
+// The process's current folder ("" when it cannot be read).
+std::string current_folder();
+
+// Changes the process's current folder; false on failure.
+bool change_folder(const std::string& path);
+
+// Creates one folder; false when it could not be created (an existing
+// folder also gives false, as _mkdir does; callers ignore the result).
+bool make_folder(const std::string& path);
+
+// True when path names an existing regular file (links followed).
+bool is_regular_file(const std::string& path);
+
+// Bare names of the entries in folder whose names match pattern ('*' and
+// '?', letters compared ignoring case), in byte-wise ascending order.
+std::vector<std::string> matching_entries(const std::string& folder,
+                                          const std::string& pattern);
+
+// True when name matches pattern ('*' any run, '?' one character),
+// ignoring the case of A-Z.
+bool wildcard_match(const std::string& pattern, const std::string& name);
+
+}  // namespace diverse
+
+#endif  // MORV_DIVERSE_FOLDERS_H_

@@ -1,0 +1,49 @@
+// The fatal-error routine and the warning helper.
+#include "main/fatal_error.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+fatal_hook installed_hook = nullptr;
+
+std::string format_message(const char* format, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  int length = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  if (length < 0) return format;
+  std::vector<char> text(static_cast<size_t>(length) + 1);
+  std::vsnprintf(text.data(), text.size(), format, args);
+  return std::string(text.data(), static_cast<size_t>(length));
+}
+
+}  // namespace
+
+void set_fatal_hook(fatal_hook hook) { installed_hook = hook; }
+
+void fatal_error(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string message = format_message(format, args);
+  va_end(args);
+  if (installed_hook != nullptr) {
+    installed_hook(message);
+    std::abort();  // a hook that returns breaks the contract
+  }
+  std::printf("\nERROR: %s\n\nPress ENTER to exit", message.c_str());
+  std::fflush(stdout);
+  std::getchar();
+  std::exit(1);
+}
+
+void warning(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string message = format_message(format, args);
+  va_end(args);
+  std::printf("\nWARNING: %s", message.c_str());
+}

@@ -1,0 +1,60 @@
+// The output file wrapper: open, formatted writes, checked close.
+#include "output/outputfile.h"
+
+#include <cstdarg>
+#include <vector>
+
+#include "main/fatal_error.h"
+
+outputfile::~outputfile() {
+  if (open_flag) close();
+}
+
+int outputfile::open_mode(const char* file, const char* mode) {
+  if (open_flag) close();
+  name = file;
+  stream = std::fopen(file, mode);
+  if (stream == nullptr) fatal_error("Couldn't open %s", file);
+  open_flag = true;
+  return 0;
+}
+
+int outputfile::open(const char* file) { return open_mode(file, "wb"); }
+
+int outputfile::open_append(const char* file) { return open_mode(file, "ab"); }
+
+int outputfile::close() {
+  if (!open_flag) return 0;
+  open_flag = false;
+  bool failed = std::ferror(stream) != 0;
+  failed = std::fflush(stream) != 0 || failed;
+  failed = std::fclose(stream) != 0 || failed;
+  stream = nullptr;
+  if (failed) fatal_error("Couldn't write %s", name.c_str());
+  return 0;
+}
+
+void outputfile::check_stream() {
+  if (std::ferror(stream) != 0) {
+    open_flag = false;
+    std::fclose(stream);
+    stream = nullptr;
+    fatal_error("Couldn't write %s", name.c_str());
+  }
+}
+
+int outputfile::print(const char* format, ...) {
+  if (!open_flag) return 0;
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(stream, format, args);
+  va_end(args);
+  check_stream();
+  return 0;
+}
+
+void outputfile::write(std::string_view text) {
+  if (!open_flag) return;
+  std::fwrite(text.data(), 1, text.size(), stream);
+  check_stream();
+}

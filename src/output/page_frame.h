@@ -1,0 +1,42 @@
+// The common page head, footer and legend, and the table helpers with the
+// run-wide sticky cell attribute.
+#ifndef MORV_OUTPUT_PAGE_FRAME_H_
+#define MORV_OUTPUT_PAGE_FRAME_H_
+
+#include <string_view>
+
+class configdata;
+class outputfile;
+
+// The program's own address in the footer credit (not configurable).
+inline constexpr const char* MORV_HOME_ADDRESS = "https://morv.example.org/";
+inline constexpr const char* MORV_AUTHOR = "the Morv authors";
+inline constexpr const char* MORV_MAIL = "morv@example.org";
+inline constexpr const char* MORV_TITLE = "Morv - Morv Log Analyzer";
+inline constexpr const char* MORV_BUILD = "build 071";
+inline constexpr const char* MORV_BUILD_DATE = "May  8 2002";
+
+// Head up to the body tag: stylesheet link (css_present, in_subfolder) or
+// the inline style with the configured font sizes.
+void write_header(outputfile& file, const configdata& config);
+// Legend (when asked), credit paragraph, body and html end tags; the file
+// ends without a line end.
+void write_footer(outputfile& file, bool legend);
+void write_legend(outputfile& file);
+void begin_table(outputfile& file, const char* attributes);
+void end_table(outputfile& file);
+// Sets the attribute every later td/th carries (persists across pages).
+void set_attr(std::string_view attribute);
+// "<td %s>%s</td>\r\n" with the current attribute and the formatted text.
+void td(outputfile& file, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+// "<th %s>%s</th>\r\n" likewise.
+void th(outputfile& file, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+// "<p>" text "</p>" without a line end.
+void par(outputfile& file, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+void begin_par(outputfile& file);
+void end_par(outputfile& file);
+
+#endif  // MORV_OUTPUT_PAGE_FRAME_H_

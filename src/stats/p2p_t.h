@@ -1,0 +1,47 @@
+// The record of one player against one opponent over all games of the run.
+#ifndef MORV_STATS_P2P_T_H_
+#define MORV_STATS_P2P_T_H_
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "stats/weapons.h"
+
+// One node of a player's opponent list. A node owns the rest of the list
+// behind it (next); the head embedded in player_t uses only next.
+class p2p_t {
+ public:
+  p2p_t();
+  virtual ~p2p_t();  // destroys the list behind it without deep recursion
+  p2p_t(const p2p_t&) = delete;
+  p2p_t& operator=(const p2p_t&) = delete;
+
+  // Clears both arrays and the names and drops nothing: next becomes null
+  // only on a node that owns no list (the list behind is released).
+  void reset();
+  // Creates a reset record behind this one (the last of its list) and
+  // returns it.
+  p2p_t* append();
+  // Stores text and its two derived forms unless it equals name; ends the
+  // run with "p2p_t::set_name - overflow" above 128 characters.
+  void set_name(std::string_view text);
+
+  const std::string& get_name() const { return name; }
+  const std::string& display_name(bool no_funnames) const {
+    return no_funnames ? plain_name : html_name;
+  }
+  int get_kills() const { return kills[0]; }
+  int get_deaths() const { return deaths[0]; }
+
+  std::unique_ptr<p2p_t> next;
+  std::string html_name;
+  std::string plain_name;
+  std::array<uint16_t, MAX_WEAPONS> kills{};   // owner's kills of opponent
+  std::array<uint16_t, MAX_WEAPONS> deaths{};  // opponent's kills of owner
+  std::string name;
+};
+
+#endif  // MORV_STATS_P2P_T_H_

@@ -1,0 +1,126 @@
+// The player record: reset, names, copying and derived statistics.
+#include "stats/player_t.h"
+
+#include "diverse/funname.h"
+#include "diverse/numbers.h"
+#include "main/fatal_error.h"
+
+player_t::player_t() { reset(); }
+
+player_t::~player_t() {
+  // Unlink node by node: a recursive release of a long list would overflow
+  // the stack.
+  std::unique_ptr<player_t> rest = std::move(next);
+  while (rest) rest = std::move(rest->next);
+}
+
+player_t::player_t(const player_t& other) {
+  copy_stats(other);
+  listed = other.listed;
+}
+
+player_t& player_t::operator=(const player_t& other) {
+  if (this != &other) copy_stats(other);
+  return *this;
+}
+
+void player_t::copy_stats(const player_t& other) {
+  number = other.number;
+  bot_skill = other.bot_skill;
+  team = other.team;
+  html_name = other.html_name;
+  plain_name = other.plain_name;
+  team_history = other.team_history;
+  games = other.games;
+  ping_count = other.ping_count;
+  ping_sum = other.ping_sum;
+  kills = other.kills;
+  killed = other.killed;
+  suicides = other.suicides;
+  teamkills = other.teamkills;
+  deaths = other.deaths;
+  playtime = other.playtime;
+  mkiol = other.mkiol;
+  mkiol_time = other.mkiol_time;
+  items = other.items;
+  pickups = other.pickups;
+  name = other.name;
+  skill_cache = other.skill_cache;
+  eff_cache = other.eff_cache;
+  ratio_cache = other.ratio_cache;
+}
+
+void player_t::reset() {
+  listed = false;
+  number = 0;
+  bot_skill = -1;
+  team = -1;
+  html_name.clear();
+  plain_name.clear();
+  team_history.clear();
+  games = 0;
+  ping_count = 0;
+  ping_sum = 0;
+  kills.fill(0);
+  killed.fill(0);
+  suicides.fill(0);
+  teamkills.fill(0);
+  deaths = 0;
+  playtime = 0;
+  mkiol = 0;
+  mkiol_time = 0;
+  items = 0;
+  pickups.fill(0);
+  name = "ERROR_NO_INIT";
+  skill_cache = 0.0;
+  eff_cache = 0.0;
+  ratio_cache = 0.0;
+}
+
+void player_t::set_name(std::string_view text) {
+  if (text.empty()) text = "MORV_ERROR_EMPTY_NAME";
+  else if (text.size() > MAX_NAME) fatal_error("player_t::set_name - overflow");
+  if (text == name) return;
+  name = text;
+  html_name = diverse::funname_to_html(text);
+  plain_name = diverse::funname_to_ascii(text);
+}
+
+player_t* player_t::append() {
+  next = std::make_unique<player_t>();
+  return next.get();
+}
+
+void player_t::add_ping(int ping) {
+  ping_count = diverse::wrap_add(ping_count, 1);
+  ping_sum = diverse::wrap_add(ping_sum, ping);
+}
+
+int player_t::frags() const { return kills[0] - suicides[0] - deaths; }
+
+int player_t::total_deaths() const { return killed[0] + suicides[0] + deaths; }
+
+int player_t::score() const { return frags() - teamkills[0]; }
+
+double player_t::skill() const {
+  if (skill_cache != 0.0) return skill_cache;
+  skill_cache = static_cast<double>(kills[0]) / (total_deaths() + 1);
+  return skill_cache;
+}
+
+double player_t::eff() const {
+  if (eff_cache != 0.0) return eff_cache;
+  int all = kills[0] + total_deaths();
+  eff_cache = all == 0 ? 0.0 : 100.0 * kills[0] / all;
+  return eff_cache;
+}
+
+double player_t::ratio() const {
+  if (ratio_cache != 0.0) return ratio_cache;
+  if (playtime == 0) {
+    ratio_cache = -9999.0;
+  } else {
+    ratio_cache = frags() * 60.0 / playtime - total_deaths() * 60.0 / playtime;
+  }
+  return ratio_cache;
+}

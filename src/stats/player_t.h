@@ -1,0 +1,86 @@
+// The statistics record of one player: a game entry, a team total, or a
+// node of the run-wide player list.
+#ifndef MORV_STATS_PLAYER_T_H_
+#define MORV_STATS_PLAYER_T_H_
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "stats/p2p_t.h"
+#include "stats/weapons.h"
+
+// A node owns the rest of the run-wide list behind it (next) and its
+// opponent list (p2ps). Game and team records have a null next.
+class player_t {
+ public:
+  static constexpr size_t MAX_NAME = 128;
+  static constexpr size_t MAX_TEAM_HISTORY = 15;
+
+  player_t();
+  virtual ~player_t();  // destroys the list behind it without deep recursion
+  // Copies every field but the lists: next stays null, p2ps empty.
+  player_t(const player_t& other);
+  // Copies every field except listed, the opponent list and next.
+  player_t& operator=(const player_t& other);
+
+  // Clears counters, sums, caches, number, names ("ERROR_NO_INIT" raw) and
+  // listed; bot_skill and team become -1. The lists (next, p2ps) are not
+  // touched: only records without a list behind them are reset.
+  void reset();
+  // Empty text: "MORV_ERROR_EMPTY_NAME". Above 128 characters: fatal
+  // "player_t::set_name - overflow". Equal to name: nothing changes.
+  void set_name(std::string_view text);
+  // Creates a reset record behind this one (the last of its list).
+  player_t* append();
+  void add_ping(int ping);
+
+  const std::string& get_name() const { return name; }
+  const std::string& display_name(bool no_funnames) const {
+    return no_funnames ? plain_name : html_name;
+  }
+
+  // Derived values; counts are taken as non-negative integers.
+  int frags() const;         // kills[0] - suicides[0] - deaths
+  int total_deaths() const;  // killed[0] + suicides[0] + deaths
+  int score() const;         // frags - teamkills[0]
+  // Cached: a cache of exactly 0.0 is recomputed, any other value is kept
+  // until reset.
+  double skill() const;  // K / (T + 1)
+  double eff() const;    // 100 K / (K + T), 0 when K + T is 0
+  double ratio() const;  // (frags - T) * 60 / playtime, -9999 without time
+
+  bool listed = false;
+  int number = 0;
+  p2p_t p2ps;
+  std::unique_ptr<player_t> next;
+  int bot_skill = -1;
+  int team = -1;
+  std::string html_name;
+  std::string plain_name;
+  std::string team_history;  // team codes as bytes 1..3, at most 15
+  int games = 0;
+  int ping_count = 0;
+  int ping_sum = 0;
+  std::array<uint16_t, MAX_WEAPONS> kills{};
+  std::array<uint16_t, MAX_WEAPONS> killed{};
+  std::array<uint16_t, MAX_WEAPONS> suicides{};
+  std::array<uint16_t, MAX_WEAPONS> teamkills{};
+  uint16_t deaths = 0;
+  int playtime = 0;
+  uint16_t mkiol = 0;
+  uint16_t mkiol_time = 0;
+  int items = 0;
+  std::array<uint16_t, ITEM_CLASSES> pickups{};
+  std::string name;
+  mutable double skill_cache = 0.0;
+  mutable double eff_cache = 0.0;
+  mutable double ratio_cache = 0.0;
+
+ private:
+  void copy_stats(const player_t& other);
+};
+
+#endif  // MORV_STATS_PLAYER_T_H_

@@ -1,0 +1,102 @@
+// The game record: construction, reset, players, capacity growth.
+#include "stats/resultdata.h"
+
+#include "config/configdata.h"
+#include "main/fatal_error.h"
+
+namespace {
+
+size_t matrix_size(int capacity) {
+  size_t c = static_cast<size_t>(capacity);
+  return c * c * MAX_WEAPONS + 1;
+}
+
+}  // namespace
+
+resultdata::resultdata(const configdata& config)
+    : config(config),
+      kill_matrix(matrix_size(INITIAL_CAPACITY), 0),
+      players(MAX_PLAYERS) {
+  empty_client_table();
+  set_gametype(0);
+}
+
+void resultdata::empty_client_table() {
+  for (int i = 0; i < MAX_CLIENTS; ++i) {
+    clients[i].player = -1;
+    clients[i].state = 0;
+    streak[i] = 0;
+    streak_start[i] = 0;
+  }
+}
+
+void resultdata::reset() {
+  mapname.clear();
+  timelimit = 0;
+  fraglimit = 0;
+  std::fill(kill_matrix.begin(), kill_matrix.end(), 0);
+  for (int i = 0; i < capacity; ++i) {
+    streak[i] = 0;
+    streak_start[i] = 0;
+    players[i].reset();
+  }
+  teams[1].reset();
+  teams[2].reset();
+  num_players = 0;
+}
+
+int resultdata::add_player() {
+  if (num_players >= capacity - 1) {
+    if (num_players > 510) {
+      fatal_error("resultdata::add_player - too many clients in game (%i)",
+                  num_players);
+    }
+    grow();
+  }
+  players[num_players].reset();
+  return num_players++;
+}
+
+void resultdata::grow() {
+  std::vector<uint16_t> old = std::move(kill_matrix);
+  int old_capacity = capacity;
+  capacity *= 2;
+  if (capacity > 512) {
+    fatal_error("resultdata::add_player - too many clients in game (%i)",
+                num_players);
+  }
+  kill_matrix.assign(matrix_size(capacity), 0);
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    for (int k = 0; k < num_players; ++k) {
+      for (int v = 0; v < num_players; ++v) {
+        size_t from = (static_cast<size_t>(w) * old_capacity + k) *
+                          old_capacity + v;
+        kill_matrix[matrix_index(k, v, w)] = old[from];
+      }
+    }
+  }
+}
+
+int resultdata::find_player(std::string_view name) const {
+  for (int i = 0; i < num_players; ++i) {
+    if (players[i].name == name) return i;
+  }
+  return -1;
+}
+
+void resultdata::set_gametype(int number) {
+  gametype = number;
+  switch (number) {
+    case 0: gametype_name = "FFA"; break;
+    case 1: gametype_name = "1on1"; break;
+    case 3: gametype_name = "team DM"; break;
+    case 4: gametype_name = "CTF"; break;
+    default: gametype_name = "unknown"; break;
+  }
+}
+
+int resultdata::weapon_kills(int w) const {
+  int sum = 0;
+  for (int i = 0; i < num_players; ++i) sum += players[i].kills[w];
+  return sum;
+}

@@ -1,0 +1,133 @@
+// The record of one game: settings, client slots, players, teams, streaks
+// and the kill matrix, filled by the log reader and read by the pages.
+#ifndef MORV_STATS_RESULTDATA_H_
+#define MORV_STATS_RESULTDATA_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stats/player_t.h"
+#include "stats/weapons.h"
+
+class configdata;
+
+// One server client number's slot in the current game.
+struct client_slot {
+  int state = 0;  // 0 not seen in this game, 1 active, 2 disconnected
+  int player = -1;  // index into players, -1 for none
+  int join_time = 0;  // start of the current playing period, seconds
+};
+
+// One game record per log file, owned by the driver (on the heap) and
+// reset before every game. Client numbers outside 0 to 511 never index a
+// slot: every event operation ignores them.
+class resultdata {
+ public:
+  static constexpr int MAX_CLIENTS = 512;
+  static constexpr int MAX_PLAYERS = 513;
+  static constexpr int INITIAL_CAPACITY = 16;
+  static constexpr int WORLD = 1022;  // the killer number of world deaths
+
+  explicit resultdata(const configdata& config);
+  virtual ~resultdata() = default;
+  resultdata(const resultdata&) = delete;
+  resultdata& operator=(const resultdata&) = delete;
+
+  // --- Lifecycle and players (resultdata.cc)
+  void reset();
+  // Takes and clears the next player record; grows the matrix when
+  // num_players reaches capacity - 1; the 512th player is fatal
+  // ("resultdata::add_player - too many clients in game (%i)").
+  int add_player();
+  // First player whose raw name equals name exactly, or -1.
+  int find_player(std::string_view name) const;
+  void set_gametype(int number);
+
+  // --- Accessors (plain reads, no checks)
+  int get_num_players() const { return num_players; }
+  player_t& get_player(int i) { return players[static_cast<size_t>(i)]; }
+  const player_t& get_player(int i) const {
+    return players[static_cast<size_t>(i)];
+  }
+  player_t& get_team(int t) { return teams[static_cast<size_t>(t)]; }
+  size_t matrix_index(int k, int v, int w) const {
+    return (static_cast<size_t>(w) * static_cast<size_t>(capacity) +
+            static_cast<size_t>(k)) * static_cast<size_t>(capacity) +
+           static_cast<size_t>(v);
+  }
+  int get_kills(int k, int v, int w) const {
+    return kill_matrix[matrix_index(k, v, w)];
+  }
+  void set_kills(int k, int v, int w, int n) {
+    kill_matrix[matrix_index(k, v, w)] = static_cast<uint16_t>(n);
+  }
+  void count_kill(int k, int v, int w) { ++kill_matrix[matrix_index(k, v, w)]; }
+  int player_kills(int i, int w = 0) const { return get_player(i).kills[w]; }
+  int player_killed(int i, int w = 0) const { return get_player(i).killed[w]; }
+  int player_suicides(int i, int w = 0) const {
+    return get_player(i).suicides[w];
+  }
+  int team_kills(int t, int w = 0) const { return teams[t].kills[w]; }
+  int team_killed(int t, int w = 0) const { return teams[t].killed[w]; }
+  int team_suicides(int t, int w = 0) const { return teams[t].suicides[w]; }
+  // Sum of kills[w] over the game's players.
+  int weapon_kills(int w) const;
+
+  // --- Client and kill events (client_events.cc, kill_events.cc)
+  void client_connect(int client, int time);
+  // Returns 1 when an active player of a 1on1 game goes to the spectators.
+  int client_userinfo(int client, std::string_view name, int skill, int team,
+                      int time);
+  // Returns 1 when a non-spectator leaves a 1on1 game.
+  int client_disconnect(int client, int time);
+  // 0 recorded, 1 skipped for a bot, 2 not running or no player.
+  int add_kill(int killer, int victim, int weapon, int time);
+  void leave_play(int client, int time);
+  void rejoin_play(int client, int time);
+
+  // --- Item, ping and game-control events (item_events.cc)
+  void add_item(int client, const char* item, int time);
+  void add_ping(int client, int ping);
+  void start_game(int time);
+  void end_game(int time);
+
+  // --- Ordering, compaction and the data file (game_order.cc, datafile.cc)
+  void sort(int key, bool reverse);
+  void swap_players(int i, int j);
+  void remove_bots();
+  void remove_idle();
+  // Appends the game's block to the file (fatal "Couldn't open %s").
+  void append_datafile(const char* filename) const;
+
+  const configdata& config;
+  int num_players = 0;
+  int capacity = INITIAL_CAPACITY;
+  std::array<client_slot, MAX_CLIENTS> clients{};
+  std::array<player_t, 3> teams;
+  std::array<int, MAX_CLIENTS + 1> streak{};
+  std::array<int, MAX_CLIENTS + 1> streak_start{};
+  bool running = false;
+  std::vector<uint16_t> kill_matrix;  // capacity^2 * MAX_WEAPONS + 1
+  std::vector<player_t> players;      // MAX_PLAYERS records
+  std::string mapname;                // lower case, at most 63 characters
+  std::string gamename;               // at most 63 characters
+  int gametype = 0;
+  std::string gametype_name;
+  int timelimit = 0;
+  int fraglimit = 0;
+  bool teamgame = false;
+
+ private:
+  void grow();
+  void empty_client_table();
+  // Adds the streak to mkiol when it beats it (the streak is not cleared).
+  void close_streak(int client, int time);
+  // Adds time - join_time to the player's playtime when positive.
+  void close_period(int client, int time);
+  void move_player(int from, int to);  // record, matrix row and column
+};
+
+#endif  // MORV_STATS_RESULTDATA_H_

@@ -1,0 +1,53 @@
+// Per-weapon counter slots and the item classes a player record counts.
+#ifndef MORV_STATS_WEAPONS_H_
+#define MORV_STATS_WEAPONS_H_
+
+// Slot 0 is the sum over all weapons; slots 1 to 39 are the log's weapon
+// (means of death) numbers.
+inline constexpr int MAX_WEAPONS = 40;
+
+// Pickup counters of a player record, in record order.
+enum item_class {
+  item_health_small,
+  item_health_large,
+  item_health_mega,
+  item_health,
+  item_armor_shard,
+  item_armor_combat,
+  item_armor_body,
+  item_enviro,
+  item_flight,
+  item_haste,
+  item_invis,
+  item_quad,
+  item_regen,
+  holdable_medkit,
+  holdable_teleporter,
+  team_CTF_blueflag,
+  team_CTF_redflag,
+  ammo_bfg,
+  ammo_bullets,
+  ammo_cells,
+  ammo_grenades,
+  ammo_lightning,
+  ammo_rockets,
+  ammo_shells,
+  ammo_slugs,
+  weapon_bfg,
+  weapon_grenadelauncher,
+  weapon_lightning,
+  weapon_machinegun,
+  weapon_plasmagun,
+  weapon_railgun,
+  weapon_rocketlauncher,
+  weapon_shotgun,
+  weapon_chaingun,
+  weapon_nailgun,
+  weapon_prox_launcher,
+  ITEM_CLASSES  // 36
+};
+
+// Returns the item class whose log name equals name exactly, or -1.
+int find_item_class(const char* name);
+
+#endif  // MORV_STATS_WEAPONS_H_

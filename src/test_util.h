@@ -1,0 +1,43 @@
+// Helpers shared by the tests: a temporary working folder, file reading and
+// writing, console capture and running the morv binary.
+#ifndef MORV_TEST_UTIL_H_
+#define MORV_TEST_UTIL_H_
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Creates a fresh temporary folder, makes it the current folder, and on
+// tear-down returns to the previous folder and removes it.
+class temp_folder_test : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  std::string folder;  // absolute path of the temporary folder
+
+ private:
+  std::string previous;
+};
+
+// Whole file as bytes ("" when it cannot be read).
+std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& bytes);
+bool file_exists(const std::string& path);
+
+// Captures what the statements between begin and end print to stdout.
+void begin_capture();
+std::string end_capture();
+
+struct run_result {
+  int status;          // exit status, or -1 when the process did not exit
+  std::string output;  // standard output
+};
+// Runs the built morv binary in folder with args (a shell-quoted text) and
+// standard input from /dev/null.
+run_result run_morv(const std::string& folder, const std::string& args);
+
+// Replaces the date inside "<p class=text>[...]</p>" with "DATE" and the
+// elapsed seconds figure with "S.SS", so that outputs compare stably.
+std::string mask_volatile(std::string text);
+
+#endif  // MORV_TEST_UTIL_H_
