@@ -2,7 +2,6 @@
 #include "output/outputfile.h"
 
 #include <cstdarg>
-#include <vector>
 
 #include "main/fatal_error.h"
 

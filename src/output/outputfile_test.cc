@@ -1,1 +1,88 @@
-// placeholder
+// Tests of the output file wrapper: writing, appending, failures.
+#include "output/outputfile.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "output/page_test_util.h"
+
+namespace {
+
+class outputfile_test : public temp_folder_test {};
+
+TEST_F(outputfile_test, open_print_close) {
+  outputfile file;
+  EXPECT_FALSE(file.is_open());
+  EXPECT_EQ(file.open("a.htm"), 0);
+  EXPECT_TRUE(file.is_open());
+  EXPECT_EQ(file.print("%s %i %%\r\n", "x", 5), 0);
+  file.write(std::string("a\0b", 3));
+  EXPECT_EQ(file.close(), 0);
+  EXPECT_FALSE(file.is_open());
+  EXPECT_EQ(read_file("a.htm"), std::string("x 5 %\r\na\0b", 10));
+}
+
+TEST_F(outputfile_test, open_truncates_and_open_append_appends) {
+  write_file("d.txt", "old\r\n");
+  {
+    outputfile file;
+    file.open_append("d.txt");
+    file.print("new\r\n");
+  }  // the destructor closes
+  EXPECT_EQ(read_file("d.txt"), "old\r\nnew\r\n");
+  outputfile file;
+  file.open("d.txt");
+  file.close();
+  EXPECT_EQ(read_file("d.txt"), "");
+}
+
+TEST_F(outputfile_test, open_failure_is_fatal) {
+  outputfile file;
+  EXPECT_EQ(fatal_message_of([&] { file.open("missing/a.htm"); }),
+            "Couldn't open missing/a.htm");
+  EXPECT_EQ(fatal_message_of([&] { file.open_append("missing/d.txt"); }),
+            "Couldn't open missing/d.txt");
+  EXPECT_FALSE(file.is_open());
+}
+
+TEST_F(outputfile_test, lost_data_is_fatal) {
+  // A small text stays in the stream's buffer until close; a large one
+  // fails on the write itself. Both must end the run, never pass silently.
+  for (size_t size : {size_t{10}, size_t{1} << 20}) {
+    outputfile file;
+    file.open("/dev/full");
+    std::string text(size, 'x');
+    EXPECT_EQ(fatal_message_of([&] {
+                file.write(text);
+                file.close();
+              }),
+              "Couldn't write /dev/full")
+        << size;
+    EXPECT_FALSE(file.is_open()) << size;
+  }
+}
+
+TEST(outputfile_death_test, failures_end_the_run_with_status_1) {
+  auto full_page = [] {
+    std::freopen("/dev/null", "r", stdin);
+    dup2(2, 1);
+    outputfile file;
+    file.open("/dev/full");
+    file.print("<html>");
+    file.close();
+  };
+  EXPECT_EXIT(full_page(), testing::ExitedWithCode(1),
+              "ERROR: Couldn't write /dev/full");
+  auto missing_folder = [] {
+    std::freopen("/dev/null", "r", stdin);
+    dup2(2, 1);
+    outputfile file;
+    file.open("/nonexistent_folder/game_1.htm");
+  };
+  EXPECT_EXIT(missing_folder(), testing::ExitedWithCode(1),
+              "ERROR: Couldn't open /nonexistent_folder/game_1.htm");
+}
+
+}  // namespace

@@ -1,1 +1,129 @@
-// placeholder
+// The common page head, footer and legend, and the table cell helpers.
+#include "output/page_frame.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "config/configdata.h"
+#include "output/outputfile.h"
+
+namespace {
+
+// Inserted into every td and th; set only by set_attr and kept for the
+// whole run, so that a run of cells can share one set_attr.
+std::string current_attribute;
+
+// Formats into a string of the needed length: a full-length coloured name
+// must never be cut or overrun a fixed buffer.
+std::string format_text(const char* format, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  int length = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  std::vsnprintf(text.data(), text.size(), format, args);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+void write_cell(outputfile& file, const char* tag, const std::string& text) {
+  file.print("<%s %s>%s</%s>\r\n", tag, current_attribute.c_str(),
+             text.c_str(), tag);
+}
+
+void write_inline_style(outputfile& file, const configdata& config) {
+  const char* text_size = config.font_size_text.c_str();
+  file.write("<style>\r\n<!--\r\n");
+  file.print(".text { color: #FFFFFF; font-family: Arial; font-size: %spt; "
+             "text-align: center }\r\n", text_size);
+  file.print(".title { color: #FFFFFF; font-family: Arial; font-size: %spt; "
+             "text-align: center; font-weight: bold }\r\n",
+             config.font_size_title.c_str());
+  file.print("table td { color: #FFFFFF; font-family: Arial; "
+             "font-size: %spt }\r\n", text_size);
+  file.print("table th { color: #FFFFFF; font-family: Arial; "
+             "font-size: %spt }\r\n", text_size);
+  file.write("-->\r\n</style>\r\n");
+}
+
+}  // namespace
+
+void write_header(outputfile& file, const configdata& config) {
+  file.write("<html>\r\n<head>\r\n<title>Morv results</title>\r\n");
+  if (config.css_present) {
+    file.write(config.in_subfolder
+                   ? "<LINK REL=StyleSheet HREF=\"../morv.css\" "
+                     "TYPE=\"text/css\">"
+                   : "<LINK REL=StyleSheet HREF=\"morv.css\" "
+                     "TYPE=\"text/css\">");
+  } else {
+    write_inline_style(file, config);
+  }
+  file.write("</head>\r\n<body text=#FFFFFF bgcolor=#000000 class=text "
+             "link=#FFFFFF vlink=#FFFFFF alink=#FFFFFF>\r\n");
+}
+
+void write_footer(outputfile& file, bool legend) {
+  if (legend) write_legend(file);
+  file.print("<p  align=center><a href=\"%s\" target=\"_blank\">"
+             "<font color=#FF0000>Morv</font></a> %s, %s by "
+             "<a href=\"mailto:%s\"><font color=#FFFFFF>%s</font></a></p>",
+             MORV_HOME_ADDRESS, MORV_BUILD, MORV_BUILD_DATE, MORV_MAIL,
+             MORV_AUTHOR);
+  file.write("\r\n</body>\r\n</html>");
+}
+
+void write_legend(outputfile& file) {
+  file.write(
+      "<p>"
+      "<b>Ratio</b> is calculated as (FPM - DPM)"
+      "<br><b>Eff</b> is calculated as (100 * kills / (kills + total deaths))"
+      "<br><b>Skill</b> is calculated as (kills / (total deaths + 1))"
+      "<br><b>MKIOL</b> means \"Most Kills In One Life\""
+      "<br><b>Suicides</b> - if you kill yourself with your own weapons"
+      "<br><b>Deaths</b> - if you drown, fall, melt to death etc."
+      "<br><b>T.deaths</b> is total deaths (killed + suicides + deaths)"
+      "<br><b>FPM</b> is Frags Per Minute"
+      "<br><b>DPM</b> is total Deaths Per Minute"
+      "</p>");
+}
+
+void begin_table(outputfile& file, const char* attributes) {
+  file.print("\r\n<table %s align=center>\r\n", attributes);
+}
+
+void end_table(outputfile& file) { file.write("</table>\r\n"); }
+
+void set_attr(std::string_view attribute) { current_attribute = attribute; }
+
+void td(outputfile& file, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = format_text(format, args);
+  va_end(args);
+  write_cell(file, "td", text);
+}
+
+void th(outputfile& file, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = format_text(format, args);
+  va_end(args);
+  write_cell(file, "th", text);
+}
+
+void par(outputfile& file, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = format_text(format, args);
+  va_end(args);
+  file.write("<p>");
+  file.write(text);
+  file.write("</p>");
+}
+
+void begin_par(outputfile& file) { file.write("<p>"); }
+
+void end_par(outputfile& file) { file.write("</p>"); }
