@@ -1,1 +1,151 @@
-// placeholder
+// Tests of the client events of the game record: slots, renames,
+// reconnections, spectators, playing time and team history.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "config/configdata.h"
+#include "stats/resultdata.h"
+
+namespace {
+
+constexpr int HUMAN = -1;
+
+class client_events_test : public testing::Test {
+ protected:
+  void SetUp() override {
+    game = std::make_unique<resultdata>(config);
+    game->reset();
+    game->start_game(0);
+  }
+  player_t& player_of(int client) {
+    return game->get_player(game->clients[client].player);
+  }
+
+  configdata config;
+  std::unique_ptr<resultdata> game;
+};
+
+}  // namespace
+
+TEST_F(client_events_test, first_settings_make_a_player) {
+  game->client_connect(3, 12);
+  EXPECT_EQ(game->client_userinfo(3, "^1Name", 3, 1, 12), 0);
+  EXPECT_EQ(game->clients[3].state, 1);
+  EXPECT_EQ(game->clients[3].join_time, 12);
+  EXPECT_EQ(game->get_num_players(), 1);
+  EXPECT_EQ(player_of(3).get_name(), "^1Name");
+  EXPECT_EQ(player_of(3).bot_skill, 3);
+  EXPECT_EQ(player_of(3).team, 1);
+  EXPECT_EQ(player_of(3).team_history, "\x01");
+}
+
+TEST_F(client_events_test, rename_keeps_one_record) {
+  game->client_userinfo(0, "Old", HUMAN, 0, 0);
+  game->client_userinfo(0, "New", HUMAN, 0, 5);
+  EXPECT_EQ(game->get_num_players(), 1);
+  EXPECT_EQ(player_of(0).get_name(), "New");
+  EXPECT_EQ(player_of(0).team_history, "");  // team 0 adds nothing
+}
+
+TEST_F(client_events_test, reconnection_rules) {
+  // A human returning on the same number with the same name continues.
+  game->client_userinfo(1, "Ann", HUMAN, 0, 0);
+  game->client_disconnect(1, 10);
+  EXPECT_EQ(game->clients[1].state, 2);
+  game->client_userinfo(1, "Ann", HUMAN, 0, 20);
+  EXPECT_EQ(game->get_num_players(), 1);
+  EXPECT_EQ(game->clients[1].state, 1);
+  // A bot doing the same gets a second record.
+  game->client_userinfo(2, "Bot", 2, 0, 0);
+  game->client_disconnect(2, 10);
+  game->client_userinfo(2, "Bot", 2, 0, 20);
+  EXPECT_EQ(game->get_num_players(), 3);
+  // Another client number always gets a new record, even for a known name.
+  game->client_userinfo(4, "Ann", HUMAN, 0, 30);
+  EXPECT_EQ(game->get_num_players(), 4);
+  EXPECT_EQ(game->clients[4].player, 3);
+}
+
+TEST_F(client_events_test, returning_human_takes_the_named_record) {
+  game->client_userinfo(1, "Ann", HUMAN, 1, 0);
+  game->client_userinfo(2, "Bob", HUMAN, 1, 0);
+  game->client_disconnect(1, 10);
+  game->client_userinfo(1, "Bob", HUMAN, 2, 20);
+  EXPECT_EQ(game->clients[1].player, 1);
+  EXPECT_EQ(game->get_player(1).team, 2);
+  EXPECT_EQ(game->get_player(1).team_history, "\x01\x02");
+  EXPECT_EQ(game->get_player(0).get_name(), "Ann");
+}
+
+TEST_F(client_events_test, spectator_time_is_not_played) {
+  game->client_connect(5, 30);
+  game->client_userinfo(5, "Spec", HUMAN, 1, 30);
+  game->client_userinfo(5, "Spec", HUMAN, 3, 120);
+  game->end_game(600);
+  EXPECT_EQ(game->get_player(0).playtime, 90);
+  EXPECT_EQ(game->get_player(0).team_history, "\x01\x03");
+}
+
+TEST_F(client_events_test, rejoining_opens_a_new_period) {
+  game->client_connect(0, 0);
+  game->client_userinfo(0, "Ann", HUMAN, 3, 0);
+  game->client_userinfo(0, "Ann", HUMAN, 2, 100);
+  game->client_disconnect(0, 160);
+  EXPECT_EQ(game->get_player(0).playtime, 60);
+  EXPECT_EQ(game->get_player(0).team_history, "\x03\x02");
+}
+
+TEST_F(client_events_test, spectator_disconnect_adds_no_time) {
+  game->client_connect(0, 0);
+  game->client_userinfo(0, "Ann", HUMAN, 3, 0);
+  game->client_disconnect(0, 500);
+  EXPECT_EQ(game->get_player(0).playtime, 0);
+}
+
+TEST_F(client_events_test, team_history_skips_repeats_and_stops_at_15) {
+  game->client_userinfo(0, "Ann", HUMAN, 1, 0);
+  game->client_userinfo(0, "Ann", HUMAN, 1, 1);
+  EXPECT_EQ(player_of(0).team_history, "\x01");
+  for (int i = 0; i < 40; ++i) {
+    game->client_userinfo(0, "Ann", HUMAN, 1 + i % 2, i);
+  }
+  EXPECT_EQ(player_of(0).team_history.size(), 15u);
+}
+
+TEST_F(client_events_test, one_on_one_results) {
+  game->set_gametype(1);
+  game->client_userinfo(0, "Ann", HUMAN, 0, 0);
+  game->client_userinfo(1, "Bob", HUMAN, 0, 0);
+  EXPECT_EQ(game->client_userinfo(0, "Ann", HUMAN, 0, 5), 0);
+  EXPECT_EQ(game->client_userinfo(0, "Ann", HUMAN, 3, 10), 1);
+  EXPECT_EQ(game->client_userinfo(0, "Ann", HUMAN, 3, 11), 0);
+  EXPECT_EQ(game->client_disconnect(0, 20), 0);  // a spectator leaves
+  EXPECT_EQ(game->client_disconnect(1, 20), 1);
+  EXPECT_EQ(game->client_disconnect(7, 20), 0);  // no player
+  game->set_gametype(0);
+  game->client_userinfo(2, "Cy", HUMAN, 0, 0);
+  EXPECT_EQ(game->client_userinfo(2, "Cy", HUMAN, 3, 1), 0);
+}
+
+TEST_F(client_events_test, numbers_outside_the_table_are_ignored) {
+  const int numbers[] = {-1, -2147483647 - 1, 512, 1022, 2147483647};
+  for (int number : numbers) {
+    game->client_connect(number, 5);
+    EXPECT_EQ(game->client_userinfo(number, "X", HUMAN, 1, 5), 0) << number;
+    EXPECT_EQ(game->client_disconnect(number, 9), 0) << number;
+    game->leave_play(number, 9);
+    game->rejoin_play(number, 9);
+  }
+  EXPECT_EQ(game->get_num_players(), 0);
+  game->client_userinfo(511, "Last", HUMAN, 0, 0);
+  EXPECT_EQ(game->get_num_players(), 1);
+}
+
+TEST_F(client_events_test, hostile_times_wrap_instead_of_overflowing) {
+  game->client_connect(0, -2147483647 - 1);
+  game->client_userinfo(0, "Ann", HUMAN, 0, 0);
+  game->client_disconnect(0, 2147483647);
+  EXPECT_EQ(game->get_player(0).playtime, -1);  // 2^32 - 1 wrapped
+}

@@ -1,1 +1,50 @@
-// placeholder
+// The game's block in the plain-text data file "morvdata.txt".
+#include "stats/resultdata.h"
+
+#include <cstdio>
+#include <string>
+
+#include "output/outputfile.h"
+
+namespace {
+
+template <typename... Args>
+void append_format(std::string& text, const char* format, Args... args) {
+  char buffer[64];
+  int length = std::snprintf(buffer, sizeof buffer, format, args...);
+  if (length > 0) text.append(buffer, static_cast<size_t>(length));
+}
+
+}  // namespace
+
+void resultdata::append_datafile(const char* filename) const {
+  outputfile file;
+  file.open_append(filename);
+  std::string block = "<game>\r\n";
+  for (int i = 0; i < num_players; ++i) {
+    append_format(block, "player %i: \"", i);
+    block += players[i].name;
+    block += "\"\r\n";
+  }
+  for (int i = 0; i < num_players; ++i) {
+    for (int w = 0; w < MAX_WEAPONS; ++w) {
+      if (players[i].kills[w] == 0) continue;
+      append_format(block, "kills (%i,%i): ", i, w);
+      for (int j = 0; j < num_players; ++j) {
+        append_format(block, "%i ", get_kills(i, j, w));
+      }
+      block += "\r\n";
+      // A full game's matrix runs to megabytes: write it as it grows.
+      if (block.size() > 65536) {
+        file.write(block);
+        block.clear();
+      }
+    }
+    if (players[i].deaths != 0) {
+      append_format(block, "deaths (%i): %u\r\n", i, players[i].deaths);
+    }
+  }
+  block += "</game>\r\n\r\n";
+  file.write(block);
+  file.close();
+}

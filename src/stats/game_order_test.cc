@@ -1,1 +1,214 @@
-// placeholder
+// Tests of the game sort, player exchange, compaction and data file block.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "stats/resultdata.h"
+#include "test_util.h"
+
+namespace {
+
+class game_order_test : public testing::Test {
+ protected:
+  void SetUp() override {
+    game = std::make_unique<resultdata>(config);
+    game->reset();
+  }
+  player_t& add(const std::string& name) {
+    player_t& player = game->get_player(game->add_player());
+    player.set_name(name);
+    return player;
+  }
+  std::string order() const {
+    std::string names;
+    for (int i = 0; i < game->get_num_players(); ++i) {
+      names += (i ? "," : "") + game->get_player(i).get_name();
+    }
+    return names;
+  }
+  // Gives every ordered pair of players its own matrix counts, so that
+  // moved rows and columns can be recognised by the players' names.
+  void tag_matrix() {
+    int n = game->get_num_players();
+    for (int k = 0; k < n; ++k) {
+      for (int v = 0; v < n; ++v) {
+        game->set_kills(k, v, 3, 100 * k + v + 1);
+        game->set_kills(k, v, 0, 100 * k + v + 2);
+      }
+    }
+    original = {};
+    for (int i = 0; i < n; ++i) original.push_back(game->get_player(i).get_name());
+  }
+  int original_index(int i) const {
+    for (size_t o = 0; o < original.size(); ++o) {
+      if (original[o] == game->get_player(i).get_name()) return static_cast<int>(o);
+    }
+    return -1;
+  }
+  void expect_matrix_follows_players() {
+    int n = game->get_num_players();
+    for (int k = 0; k < n; ++k) {
+      for (int v = 0; v < n; ++v) {
+        int ok = original_index(k), ov = original_index(v);
+        ASSERT_EQ(game->get_kills(k, v, 3), 100 * ok + ov + 1) << k << "," << v;
+        ASSERT_EQ(game->get_kills(k, v, 0), 100 * ok + ov + 2) << k << "," << v;
+      }
+    }
+  }
+
+  configdata config;
+  std::unique_ptr<resultdata> game;
+  std::vector<std::string> original;
+};
+
+}  // namespace
+
+TEST_F(game_order_test, ties_follow_the_exchange_order) {
+  add("a").kills[0] = 1;
+  add("b").kills[0] = 1;
+  add("c").kills[0] = 2;
+  game->sort(SORT_KILLS, false);
+  EXPECT_EQ(order(), "c,b,a");
+  game->sort(SORT_KILLS, true);
+  EXPECT_EQ(order(), "b,a,c");
+}
+
+TEST_F(game_order_test, name_key_is_lower_case_unsigned_bytes) {
+  add("^1Beta");
+  add("\xe9ric");
+  add("zed");
+  add("alpha");
+  game->sort(SORT_NAME, false);
+  EXPECT_EQ(order(), "alpha,^1Beta,zed,\xe9ric");
+  game->sort(SORT_NAME, true);
+  EXPECT_EQ(order(), "\xe9ric,zed,^1Beta,alpha");
+}
+
+TEST_F(game_order_test, numeric_keys) {
+  player_t& low = add("low");
+  low.kills[0] = 1;
+  low.teamkills[0] = 3;  // score -2
+  low.playtime = 60;
+  player_t& zero = add("zero");
+  zero.playtime = 600;
+  player_t& high = add("high");
+  high.kills[0] = 5;
+  high.team = 2;
+  high.playtime = 30;
+  const struct {
+    int key;
+    const char* expected;
+  } rows[] = {{SORT_SCORE, "high,zero,low"}, {SORT_FRAGS, "high,low,zero"},
+              {SORT_PLAYTIME, "zero,low,high"}, {SORT_TEAM, "high,low,zero"},
+              {SORT_RATIO, "high,low,zero"},  {SORT_EFF, "high,low,zero"}};
+  for (const auto& row : rows) {
+    game->sort(row.key, false);
+    EXPECT_EQ(order(), row.expected) << row.key;
+  }
+  game->sort(10, false);
+  game->sort(-1, true);
+  EXPECT_EQ(order(), "high,low,zero");
+}
+
+TEST_F(game_order_test, swap_moves_rows_and_columns) {
+  add("p0");
+  add("p1");
+  add("p2");
+  game->set_kills(0, 1, 7, 4);  // p0 killed p1
+  game->set_kills(0, 0, 7, 2);  // p0's suicides
+  game->set_kills(2, 0, 5, 1);  // p2 killed p0
+  game->swap_players(0, 1);
+  EXPECT_EQ(order(), "p1,p0,p2");
+  EXPECT_EQ(game->get_kills(1, 0, 7), 4);
+  EXPECT_EQ(game->get_kills(0, 1, 7), 0);
+  EXPECT_EQ(game->get_kills(1, 1, 7), 2);
+  EXPECT_EQ(game->get_kills(2, 1, 5), 1);
+}
+
+TEST_F(game_order_test, sort_matches_reference_exchange_on_random_lists) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    SetUp();
+    int n = 1 + static_cast<int>(random() % 12);
+    std::vector<std::pair<unsigned, std::string>> reference;
+    for (int i = 0; i < n; ++i) {
+      std::string name = "n" + std::to_string(i);
+      unsigned kills = random() % 3;
+      add(name).kills[0] = kills;
+      reference.emplace_back(kills, name);
+    }
+    tag_matrix();
+    bool reverse = round % 2 == 1;
+    for (int i = 0; i + 1 < n; ++i) {
+      for (int j = i + 1; j < n; ++j) {
+        bool swap = reverse ? reference[i].first > reference[j].first
+                            : reference[i].first < reference[j].first;
+        if (swap) std::swap(reference[i], reference[j]);
+      }
+    }
+    game->sort(SORT_KILLS, reverse);
+    for (int i = 0; i < n; ++i) {
+      ASSERT_EQ(game->get_player(i).get_name(), reference[i].second) << round;
+    }
+    expect_matrix_follows_players();
+  }
+}
+
+TEST_F(game_order_test, remove_idle_keeps_fighters_and_their_matrix) {
+  add("spectator");
+  add("fragger").kills[0] = 2;
+  add("teamkiller").teamkills[0] = 4;
+  add("victim").killed[0] = 1;
+  add("drowned").deaths = 1;
+  add("suicidal").suicides[0] = 1;
+  tag_matrix();
+  game->remove_idle();
+  EXPECT_EQ(order(), "fragger,victim,drowned,suicidal");
+  expect_matrix_follows_players();
+}
+
+TEST_F(game_order_test, remove_bots_only_with_skip_bots) {
+  add("bot").bot_skill = 0;
+  add("human");
+  add("bot2").bot_skill = 4;
+  tag_matrix();
+  game->remove_bots();
+  EXPECT_EQ(order(), "bot,human,bot2");
+  config.skip_bots = true;
+  game->remove_bots();
+  EXPECT_EQ(order(), "human");
+  expect_matrix_follows_players();
+}
+
+class datafile_test : public temp_folder_test {};
+
+TEST_F(datafile_test, block_format) {
+  configdata config;
+  auto game = std::make_unique<resultdata>(config);
+  game->reset();
+  const char* names[] = {"^1A\"x", "B", "C"};
+  for (const char* name : names) game->get_player(game->add_player()).set_name(name);
+  game->get_player(1).kills[0] = 2;
+  game->get_player(1).kills[7] = 2;
+  game->set_kills(1, 2, 7, 2);
+  game->set_kills(1, 2, 0, 2);
+  game->get_player(0).deaths = 3;
+  write_file("morvdata.txt", "before\r\n");
+  game->append_datafile("morvdata.txt");
+  EXPECT_EQ(read_file("morvdata.txt"),
+            "before\r\n"
+            "<game>\r\n"
+            "player 0: \"^1A\"x\"\r\n"
+            "player 1: \"B\"\r\n"
+            "player 2: \"C\"\r\n"
+            "deaths (0): 3\r\n"
+            "kills (1,0): 0 0 2 \r\n"
+            "kills (1,7): 0 0 2 \r\n"
+            "</game>\r\n\r\n");
+}

@@ -1,1 +1,146 @@
-// placeholder
+// Tests of pickups, pings and the start and end of a game in the record.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "config/configdata.h"
+#include "stats/resultdata.h"
+#include "test_util.h"
+
+namespace {
+
+constexpr int HUMAN = -1;
+
+class item_events_test : public testing::Test {
+ protected:
+  void SetUp() override {
+    game = std::make_unique<resultdata>(config);
+    game->reset();
+    game->start_game(0);
+    game->client_userinfo(3, "Ann", HUMAN, 1, 0);
+  }
+  player_t& ann() { return game->get_player(0); }
+  std::string item_output(int client, const char* item, int time) {
+    begin_capture();
+    game->add_item(client, item, time);
+    return end_capture();
+  }
+
+  configdata config;
+  std::unique_ptr<resultdata> game;
+};
+
+}  // namespace
+
+TEST_F(item_events_test, pickups_by_name) {
+  EXPECT_EQ(item_output(3, "item_armor_shard", 70), "");
+  game->add_item(3, "item_armor_shard", 71);
+  game->add_item(3, "weapon_prox_launcher", 72);
+  game->add_item(3, "holdable_kamikaze", 73);
+  game->add_item(3, "item_armor_shard ", 74);  // trailing blank: unknown
+  EXPECT_EQ(ann().items, 5);
+  EXPECT_EQ(ann().pickups[item_armor_shard], 2u);
+  EXPECT_EQ(ann().pickups[weapon_prox_launcher], 1u);
+}
+
+TEST_F(item_events_test, warnings_with_logtime) {
+  const struct {
+    int client;
+    const char* output;
+  } rows[] = {
+      {40, "\nWARNING: player_id overflow in resultdata::add_item"
+           "\nLOGTIME: 1:10 min\n"},
+      {16, "\nWARNING: player_id overflow in resultdata::add_item"
+           "\nLOGTIME: 1:10 min\n"},
+      {-1, "\nWARNING: player_id overflow in resultdata::add_item"
+           "\nLOGTIME: 1:10 min\n"},
+      {5, "\nWARNING: client 5 never connected (glitch in logfile?)"
+          "\nLOGTIME: 1:10 min\n"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(item_output(row.client, "item_quad", 70), row.output)
+        << row.client;
+  }
+  EXPECT_EQ(ann().items, 0);
+}
+
+TEST_F(item_events_test, disconnected_slot_counts_for_its_last_player) {
+  game->client_disconnect(3, 10);
+  EXPECT_EQ(item_output(3, "item_quad", 20), "");
+  EXPECT_EQ(ann().pickups[item_quad], 1u);
+}
+
+TEST_F(item_events_test, slot_without_player_warns_as_never_connected) {
+  game->client_disconnect(6, 10);  // state 2, but no settings were sent
+  EXPECT_EQ(item_output(6, "item_quad", 125),
+            "\nWARNING: client 6 never connected (glitch in logfile?)"
+            "\nLOGTIME: 2:05 min\n");
+}
+
+TEST_F(item_events_test, nothing_counts_while_not_running) {
+  game->end_game(5);
+  EXPECT_EQ(item_output(40, "item_quad", 6), "");
+  game->add_ping(3, 50);
+  game->start_game(7);
+  game->client_userinfo(3, "Ann", HUMAN, 1, 7);
+  game->add_item(3, "item_quad", 8);
+  EXPECT_EQ(game->get_num_players(), 2);  // a new game slot, a new record
+  EXPECT_EQ(game->get_player(1).items, 1);
+  EXPECT_EQ(ann().items, 0);
+  EXPECT_EQ(ann().ping_count, 0);
+}
+
+TEST_F(item_events_test, pings) {
+  game->add_ping(3, 50);
+  game->add_ping(3, 70);
+  game->add_ping(4, 99);    // no player
+  game->add_ping(-1, 99);   // outside the table
+  game->add_ping(512, 99);
+  game->client_disconnect(3, 9);
+  game->add_ping(3, 30);    // any state, as long as the slot has a player
+  EXPECT_EQ(ann().ping_count, 3);
+  EXPECT_EQ(ann().ping_sum, 150);
+}
+
+TEST_F(item_events_test, team_game_decision) {
+  const struct {
+    int red_kills;
+    int blue_kills;
+    const char* gamename;
+    bool teamgame;
+  } rows[] = {{1, 0, "baseq3", true},
+              {0, 2, "", true},
+              {3, 4, "arena", false},
+              {0, 0, "baseq3", false}};
+  for (const auto& row : rows) {
+    game->start_game(0);
+    game->get_team(1).kills[0] = row.red_kills;
+    game->get_team(2).kills[0] = row.blue_kills;
+    game->gamename = row.gamename;
+    game->end_game(10);
+    EXPECT_EQ(game->teamgame, row.teamgame) << row.gamename;
+  }
+  // Set once, never cleared by end_game; start_game clears it.
+  game->get_team(1).kills[0] = 1;
+  game->gamename = "x";
+  game->end_game(10);
+  game->get_team(1).kills[0] = 0;
+  game->end_game(11);
+  EXPECT_TRUE(game->teamgame);
+  game->start_game(12);
+  EXPECT_FALSE(game->teamgame);
+}
+
+TEST_F(item_events_test, end_game_closes_periods_and_empties_slots) {
+  game->client_connect(3, 10);
+  game->client_userinfo(4, "Spec", HUMAN, 3, 0);
+  game->end_game(70);
+  EXPECT_EQ(ann().playtime, 60);
+  EXPECT_EQ(game->get_player(1).playtime, 0);
+  EXPECT_FALSE(game->running);
+  EXPECT_EQ(game->clients[3].state, 0);
+  EXPECT_EQ(game->clients[3].player, -1);
+  game->end_game(200);  // a second close adds nothing
+  EXPECT_EQ(ann().playtime, 60);
+}

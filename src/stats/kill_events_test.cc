@@ -1,1 +1,186 @@
-// placeholder
+// Tests of add_kill: kills, suicides, team kills, world deaths, bots,
+// weapon numbers, streaks and the kill matrix.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "config/configdata.h"
+#include "stats/resultdata.h"
+#include "test_util.h"
+
+namespace {
+
+constexpr int HUMAN = -1;
+constexpr int WORLD = 1022;
+
+class kill_events_test : public testing::Test {
+ protected:
+  void SetUp() override {
+    game = std::make_unique<resultdata>(config);
+    game->reset();
+    game->start_game(0);
+  }
+  // Clients 0, 1, 2 become players 0, 1, 2 in the given teams.
+  void join(int team0, int team1, int team2 = 0) {
+    game->client_userinfo(0, "A", HUMAN, team0, 0);
+    game->client_userinfo(1, "B", HUMAN, team1, 0);
+    game->client_userinfo(2, "C", HUMAN, team2, 0);
+  }
+  player_t& p(int i) { return game->get_player(i); }
+
+  configdata config;
+  std::unique_ptr<resultdata> game;
+};
+
+}  // namespace
+
+TEST_F(kill_events_test, free_for_all_kill) {
+  join(0, 0);
+  EXPECT_EQ(game->add_kill(0, 1, 7, 10), 0);
+  EXPECT_EQ(p(0).kills[7], 1u);
+  EXPECT_EQ(p(0).kills[0], 1u);
+  EXPECT_EQ(p(1).killed[7], 1u);
+  EXPECT_EQ(p(1).killed[0], 1u);
+  EXPECT_EQ(game->get_kills(0, 1, 7), 1);
+  EXPECT_EQ(game->get_kills(0, 1, 0), 1);
+  EXPECT_EQ(p(0).teamkills[0], 0u);
+  EXPECT_EQ(game->streak[0], 1);
+}
+
+TEST_F(kill_events_test, suicide_counts_on_the_diagonal_and_ends_streak) {
+  join(1, 2);
+  game->add_kill(0, 1, 7, 5);
+  game->add_kill(0, 0, 6, 9);
+  EXPECT_EQ(p(0).suicides[6], 1u);
+  EXPECT_EQ(p(0).suicides[0], 1u);
+  EXPECT_EQ(game->team_suicides(1, 6), 1);
+  EXPECT_EQ(game->get_kills(0, 0, 6), 1);
+  EXPECT_EQ(p(0).kills[0], 1u);
+  EXPECT_EQ(p(0).mkiol, 1);
+  EXPECT_EQ(p(0).mkiol_time, 9);
+  EXPECT_EQ(game->streak[0], 0);
+  EXPECT_EQ(game->streak_start[0], 9);
+}
+
+TEST_F(kill_events_test, team_kill_in_red_team) {
+  join(1, 1);
+  game->add_kill(0, 1, 3, 5);
+  EXPECT_EQ(p(0).teamkills[0], 1u);
+  EXPECT_EQ(game->get_team(1).teamkills[3], 1u);
+  EXPECT_EQ(game->get_team(1).teamkills[0], 1u);
+  EXPECT_EQ(p(0).kills[0], 0u);
+  EXPECT_EQ(p(1).killed[0], 0u);
+  EXPECT_EQ(game->team_kills(1), 0);
+  EXPECT_EQ(game->get_kills(0, 1, 3), 1);
+  EXPECT_EQ(game->streak[0], 1);
+}
+
+TEST_F(kill_events_test, team_counts_between_red_and_blue) {
+  join(1, 2);
+  game->add_kill(0, 1, 0, 5);  // weapon slot 0 counts once
+  EXPECT_EQ(game->team_kills(1), 1);
+  EXPECT_EQ(game->team_killed(2), 1);
+  EXPECT_EQ(p(0).kills[0], 1u);
+  EXPECT_EQ(game->get_kills(0, 1, 0), 1);
+}
+
+TEST_F(kill_events_test, kills_between_unknown_or_spectator_teams) {
+  const int teams[] = {-1, 3};
+  for (int team : teams) {
+    SetUp();
+    join(team, team);
+    game->add_kill(0, 1, 4, 5);
+    EXPECT_EQ(p(0).kills[0], 0u) << team;
+    EXPECT_EQ(p(1).killed[0], 0u) << team;
+    EXPECT_EQ(p(0).teamkills[0], 0u) << team;
+    EXPECT_EQ(game->get_kills(0, 1, 4), 1) << team;
+    EXPECT_EQ(game->streak[0], 1) << team;
+  }
+}
+
+TEST_F(kill_events_test, deaths_not_caused_by_a_player) {
+  join(2, 0);
+  const int killers[] = {WORLD, 16, 512, -1};
+  for (int killer : killers) game->add_kill(killer, 0, 19, 5);
+  EXPECT_EQ(p(0).deaths, 4u);
+  EXPECT_EQ(game->get_team(2).deaths, 4u);
+  EXPECT_EQ(p(0).killed[0], 0u);
+  EXPECT_EQ(game->get_kills(0, 0, 19), 0);
+  EXPECT_EQ(game->weapon_kills(0), 0);
+}
+
+TEST_F(kill_events_test, victim_beyond_capacity_still_starts_a_new_life) {
+  game->client_userinfo(40, "Far", HUMAN, 0, 0);  // player 0, slot 40
+  game->client_userinfo(1, "B", HUMAN, 0, 0);
+  game->streak[40] = 4;
+  EXPECT_EQ(game->add_kill(1, 40, 7, 33), 0);
+  EXPECT_EQ(game->get_player(0).mkiol, 4);
+  EXPECT_EQ(game->get_player(0).killed[0], 0u);  // 40 is not a client
+  EXPECT_EQ(game->get_player(1).kills[0], 0u);
+  EXPECT_EQ(game->streak_start[40], 33);
+}
+
+TEST_F(kill_events_test, bots_skipped_only_with_skip_bots) {
+  game->client_userinfo(0, "Bot", 3, 0, 0);
+  game->client_userinfo(1, "Human", HUMAN, 0, 0);
+  config.skip_bots = true;
+  EXPECT_EQ(game->add_kill(0, 1, 7, 5), 1);
+  EXPECT_EQ(game->add_kill(1, 0, 7, 5), 1);
+  EXPECT_EQ(p(1).killed[0], 0u);
+  EXPECT_EQ(p(1).kills[0], 0u);
+  EXPECT_EQ(game->streak[1], 0);
+  EXPECT_EQ(game->get_kills(0, 1, 7), 0);
+  config.skip_bots = false;
+  EXPECT_EQ(game->add_kill(0, 1, 7, 5), 0);
+  EXPECT_EQ(p(1).killed[0], 1u);
+}
+
+TEST_F(kill_events_test, dropped_kills) {
+  join(0, 0);
+  game->client_connect(5, 0);  // slot 5 never sent its settings
+  EXPECT_EQ(game->add_kill(5, 0, 7, 5), 2);
+  EXPECT_EQ(game->add_kill(0, 5, 7, 5), 2);
+  EXPECT_EQ(game->add_kill(WORLD, 5, 7, 5), 2);
+  game->end_game(10);
+  EXPECT_EQ(game->add_kill(0, 1, 7, 15), 2);
+  EXPECT_EQ(p(0).kills[0] + p(0).killed[0] + p(0).deaths, 0u);
+  EXPECT_EQ(game->get_kills(0, 1, 7), 0);
+}
+
+TEST_F(kill_events_test, weapon_numbers_outside_the_table) {
+  join(0, 0);
+  const int weapons[] = {45, 40, -3};
+  for (int weapon : weapons) {
+    begin_capture();
+    game->add_kill(0, 1, weapon, 5);
+    EXPECT_EQ(end_capture(),
+              "\nWARNING: weapon id > MAX_WEAPONS, weapon id reset to zero\n")
+        << weapon;
+  }
+  EXPECT_EQ(p(0).kills[0], 3u);
+  EXPECT_EQ(p(1).killed[0], 3u);
+  EXPECT_EQ(game->get_kills(0, 1, 0), 3);
+  EXPECT_EQ(game->weapon_kills(0), 3);
+}
+
+TEST_F(kill_events_test, streak_kept_until_the_end_of_the_game) {
+  join(0, 0, 0);
+  for (int t = 10; t < 14; ++t) game->add_kill(0, 1 + t % 2, 7, t);
+  game->add_kill(1, 2, 7, 20);
+  game->end_game(100);
+  EXPECT_EQ(p(0).mkiol, 4);
+  EXPECT_EQ(p(0).mkiol_time, 100);
+  EXPECT_EQ(p(1).mkiol, 1);
+  EXPECT_EQ(p(1).mkiol_time, 100 - 12);  // new life after the death at 12
+}
+
+TEST_F(kill_events_test, equal_streak_keeps_the_earlier_record) {
+  join(0, 0);
+  game->add_kill(0, 1, 7, 10);
+  game->add_kill(1, 0, 7, 20);  // streak 1 closed, 20 s
+  game->add_kill(0, 1, 7, 21);
+  game->add_kill(1, 0, 7, 60);  // streak 1 again, 40 s
+  EXPECT_EQ(p(0).mkiol, 1);
+  EXPECT_EQ(p(0).mkiol_time, 20);
+}

@@ -19,8 +19,8 @@ class p2p_t {
   p2p_t(const p2p_t&) = delete;
   p2p_t& operator=(const p2p_t&) = delete;
 
-  // Clears both arrays and the names and drops nothing: next becomes null
-  // only on a node that owns no list (the list behind is released).
+  // Clears both arrays and the names. next is not touched: the list behind
+  // a node stays with it (the constructor starts with a null next).
   void reset();
   // Creates a reset record behind this one (the last of its list) and
   // returns it.
@@ -33,14 +33,15 @@ class p2p_t {
   const std::string& display_name(bool no_funnames) const {
     return no_funnames ? plain_name : html_name;
   }
-  int get_kills() const { return kills[0]; }
-  int get_deaths() const { return deaths[0]; }
+  uint32_t get_kills() const { return kills[0]; }
+  uint32_t get_deaths() const { return deaths[0]; }
 
   std::unique_ptr<p2p_t> next;
   std::string html_name;
   std::string plain_name;
-  std::array<uint16_t, MAX_WEAPONS> kills{};   // owner's kills of opponent
-  std::array<uint16_t, MAX_WEAPONS> deaths{};  // opponent's kills of owner
+  // Run-wide counts, 32 bits wide so that they never restart from zero.
+  std::array<uint32_t, MAX_WEAPONS> kills{};   // owner's kills of opponent
+  std::array<uint32_t, MAX_WEAPONS> deaths{};  // opponent's kills of owner
   std::string name;
 };
 

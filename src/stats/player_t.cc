@@ -96,22 +96,35 @@ void player_t::add_ping(int ping) {
   ping_sum = diverse::wrap_add(ping_sum, ping);
 }
 
-int player_t::frags() const { return kills[0] - suicides[0] - deaths; }
+int64_t player_t::exact_frags() const {
+  return int64_t{kills[0]} - suicides[0] - deaths;
+}
 
-int player_t::total_deaths() const { return killed[0] + suicides[0] + deaths; }
+int64_t player_t::exact_total_deaths() const {
+  return int64_t{killed[0]} + suicides[0] + deaths;
+}
 
-int player_t::score() const { return frags() - teamkills[0]; }
+int player_t::frags() const { return diverse::saturate_int32(exact_frags()); }
+
+int player_t::total_deaths() const {
+  return diverse::saturate_int32(exact_total_deaths());
+}
+
+int player_t::score() const {
+  return diverse::saturate_int32(exact_frags() - teamkills[0]);
+}
 
 double player_t::skill() const {
   if (skill_cache != 0.0) return skill_cache;
-  skill_cache = static_cast<double>(kills[0]) / (total_deaths() + 1);
+  skill_cache = static_cast<double>(kills[0]) /
+                static_cast<double>(exact_total_deaths() + 1);
   return skill_cache;
 }
 
 double player_t::eff() const {
   if (eff_cache != 0.0) return eff_cache;
-  int all = kills[0] + total_deaths();
-  eff_cache = all == 0 ? 0.0 : 100.0 * kills[0] / all;
+  int64_t all = int64_t{kills[0]} + exact_total_deaths();
+  eff_cache = all == 0 ? 0.0 : 100.0 * kills[0] / static_cast<double>(all);
   return eff_cache;
 }
 
@@ -120,7 +133,8 @@ double player_t::ratio() const {
   if (playtime == 0) {
     ratio_cache = -9999.0;
   } else {
-    ratio_cache = frags() * 60.0 / playtime - total_deaths() * 60.0 / playtime;
+    ratio_cache = static_cast<double>(exact_frags()) * 60.0 / playtime -
+                  static_cast<double>(exact_total_deaths()) * 60.0 / playtime;
   }
   return ratio_cache;
 }

@@ -42,7 +42,8 @@ class player_t {
     return no_funnames ? plain_name : html_name;
   }
 
-  // Derived values; counts are taken as non-negative integers.
+  // Derived values; counts are taken as non-negative integers. The integer
+  // ones are computed in 64 bits and saturate at the 32-bit limits.
   int frags() const;         // kills[0] - suicides[0] - deaths
   int total_deaths() const;  // killed[0] + suicides[0] + deaths
   int score() const;         // frags - teamkills[0]
@@ -64,16 +65,17 @@ class player_t {
   int games = 0;
   int ping_count = 0;
   int ping_sum = 0;
-  std::array<uint16_t, MAX_WEAPONS> kills{};
-  std::array<uint16_t, MAX_WEAPONS> killed{};
-  std::array<uint16_t, MAX_WEAPONS> suicides{};
-  std::array<uint16_t, MAX_WEAPONS> teamkills{};
-  uint16_t deaths = 0;
-  int playtime = 0;
+  // Run-wide counts are 32 bits wide: a regular passes 65,535 kills.
+  std::array<uint32_t, MAX_WEAPONS> kills{};
+  std::array<uint32_t, MAX_WEAPONS> killed{};
+  std::array<uint32_t, MAX_WEAPONS> suicides{};
+  std::array<uint32_t, MAX_WEAPONS> teamkills{};
+  uint32_t deaths = 0;
+  int playtime = 0;  // seconds; sums wrap modulo 2^32
   uint16_t mkiol = 0;
   uint16_t mkiol_time = 0;
   int items = 0;
-  std::array<uint16_t, ITEM_CLASSES> pickups{};
+  std::array<uint32_t, ITEM_CLASSES> pickups{};
   std::string name;
   mutable double skill_cache = 0.0;
   mutable double eff_cache = 0.0;
@@ -81,6 +83,8 @@ class player_t {
 
  private:
   void copy_stats(const player_t& other);
+  int64_t exact_frags() const;
+  int64_t exact_total_deaths() const;
 };
 
 #endif  // MORV_STATS_PLAYER_T_H_

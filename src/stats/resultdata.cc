@@ -1,7 +1,10 @@
 // The game record: construction, reset, players, capacity growth.
 #include "stats/resultdata.h"
 
+#include <algorithm>
+
 #include "config/configdata.h"
+#include "diverse/numbers.h"
 #include "main/fatal_error.h"
 
 namespace {
@@ -18,7 +21,6 @@ resultdata::resultdata(const configdata& config)
       kill_matrix(matrix_size(INITIAL_CAPACITY), 0),
       players(MAX_PLAYERS) {
   empty_client_table();
-  set_gametype(0);
 }
 
 void resultdata::empty_client_table() {
@@ -96,7 +98,14 @@ void resultdata::set_gametype(int number) {
 }
 
 int resultdata::weapon_kills(int w) const {
-  int sum = 0;
+  int64_t sum = 0;
   for (int i = 0; i < num_players; ++i) sum += players[i].kills[w];
-  return sum;
+  return diverse::saturate_int32(sum);
+}
+
+player_t* resultdata::slot_player(int client) {
+  if (client < 0 || client >= MAX_CLIENTS) return nullptr;
+  int player = clients[client].player;
+  if (player < 0 || player >= num_players) return nullptr;
+  return &players[player];
 }

@@ -53,6 +53,9 @@ class resultdata {
     return players[static_cast<size_t>(i)];
   }
   player_t& get_team(int t) { return teams[static_cast<size_t>(t)]; }
+  const player_t& get_team(int t) const {
+    return teams[static_cast<size_t>(t)];
+  }
   size_t matrix_index(int k, int v, int w) const {
     return (static_cast<size_t>(w) * static_cast<size_t>(capacity) +
             static_cast<size_t>(k)) * static_cast<size_t>(capacity) +
@@ -73,30 +76,48 @@ class resultdata {
   int team_kills(int t, int w = 0) const { return teams[t].kills[w]; }
   int team_killed(int t, int w = 0) const { return teams[t].killed[w]; }
   int team_suicides(int t, int w = 0) const { return teams[t].suicides[w]; }
-  // Sum of kills[w] over the game's players.
+  // Sum of kills[w] over the game's players (saturated at INT32_MAX).
   int weapon_kills(int w) const;
+  // A number names a client of kill and item lines when it lies in
+  // 0 to capacity - 1.
+  bool is_client(int number) const { return number >= 0 && number < capacity; }
 
   // --- Client and kill events (client_events.cc, kill_events.cc)
+  // Opens a playing period and a streak for the slot.
   void client_connect(int client, int time);
   // Returns 1 when an active player of a 1on1 game goes to the spectators.
   int client_userinfo(int client, std::string_view name, int skill, int team,
                       int time);
   // Returns 1 when a non-spectator leaves a 1on1 game.
   int client_disconnect(int client, int time);
-  // 0 recorded, 1 skipped for a bot, 2 not running or no player.
+  // 0 recorded, 1 skipped for a bot, 2 not running or no player (a client
+  // whose slot has no player record is never counted). Weapon numbers
+  // outside 0 to 39 warn and count under slot 0.
   int add_kill(int killer, int victim, int weapon, int time);
+  // The two halves of a move to and from the spectators.
   void leave_play(int client, int time);
   void rejoin_play(int client, int time);
 
   // --- Item, ping and game-control events (item_events.cc)
+  // Counts a pickup; prints a warning with "LOGTIME" for a number that is
+  // not a client or a slot without a player.
   void add_item(int client, const char* item, int time);
   void add_ping(int client, int ping);
+  // Empties the client table and starts recording; players stay.
   void start_game(int time);
+  // Decides teamgame, closes playing periods and streaks, empties the
+  // client table and stops recording.
   void end_game(int time);
 
   // --- Ordering, compaction and the data file (game_order.cc, datafile.cc)
+  // Exchange sort of the players by sort key (0 to 9; others do nothing):
+  // descending, or alphabetical for the name, unless reverse is set. The
+  // order of equal keys follows from the exchanges.
   void sort(int key, bool reverse);
+  // Exchanges two player records with their matrix rows and columns.
   void swap_players(int i, int j);
+  // Drop players (keeping the order of the rest and the matrix): bots
+  // when skip_bots is on; players that neither fragged nor died.
   void remove_bots();
   void remove_idle();
   // Appends the game's block to the file (fatal "Couldn't open %s").
@@ -115,7 +136,7 @@ class resultdata {
   std::string mapname;                // lower case, at most 63 characters
   std::string gamename;               // at most 63 characters
   int gametype = 0;
-  std::string gametype_name;
+  std::string gametype_name;  // "" until the first InitGame of the log
   int timelimit = 0;
   int fraglimit = 0;
   bool teamgame = false;
@@ -123,10 +144,17 @@ class resultdata {
  private:
   void grow();
   void empty_client_table();
-  // Adds the streak to mkiol when it beats it (the streak is not cleared).
+  // The player record of slot client (0 to 511), or null when it has none.
+  player_t* slot_player(int client);
+  // A new player record for the slot, named and in its first team.
+  void new_player(int client, std::string_view name, int skill, int team);
+  // Records the streak as mkiol when it beats it (the streak is not
+  // cleared).
   void close_streak(int client, int time);
   // Adds time - join_time to the player's playtime when positive.
   void close_period(int client, int time);
+  // Keeps the players for which keep is true, in order, with the matrix.
+  void compact(bool (*keep)(const player_t&));
   void move_player(int from, int to);  // record, matrix row and column
 };
 
