@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/configdata.h"
+#include "diverse/funname.h"
 #include "output/outputfile.h"
 
 namespace {
@@ -127,3 +128,14 @@ void par(outputfile& file, const char* format, ...) {
 void begin_par(outputfile& file) { file.write("<p>"); }
 
 void end_par(outputfile& file) { file.write("</p>"); }
+
+void begin_row(outputfile& file, int index) {
+  file.write(index % 2 == 0 ? "<tr align=right bgcolor=#808080>\r\n"
+                            : "<tr align=right>\r\n");
+}
+
+std::string html_escaped(std::string_view text) {
+  std::string escaped;
+  for (char c : text) diverse::append_html_char(escaped, c);
+  return escaped;
+}

@@ -3,6 +3,7 @@
 #ifndef MORV_OUTPUT_PAGE_FRAME_H_
 #define MORV_OUTPUT_PAGE_FRAME_H_
 
+#include <string>
 #include <string_view>
 
 class configdata;
@@ -38,5 +39,11 @@ void par(outputfile& file, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 void begin_par(outputfile& file);
 void end_par(outputfile& file);
+
+// Data row start by the row's zero-based index: grey for 0, 2, 4, ...
+void begin_row(outputfile& file, int index);
+// The text with '<', '>' and '&' escaped, for log-derived texts such as map
+// and game names.
+std::string html_escaped(std::string_view text);
 
 #endif  // MORV_OUTPUT_PAGE_FRAME_H_

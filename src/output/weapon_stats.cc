@@ -1,1 +1,61 @@
-// placeholder
+// The Weapon stats table of a player page: kills and deaths per weapon
+// with their shares.
+#include "output/output.h"
+
+#include "config/configdata.h"
+#include "output/outputfile.h"
+#include "output/page_frame.h"
+#include "stats/player_t.h"
+
+namespace {
+
+// Share of count in all, in whole per cent with halves rounded up.
+void share_cell(outputfile& file, int count, int all) {
+  if (all == 0) {
+    td(file, "0 %%");
+  } else {
+    td(file, "%i %%", static_cast<int>(count * 100.0 / all + 0.5));
+  }
+}
+
+}  // namespace
+
+void output::write_weapon_stats(const player_t& player) {
+  par(*file, "<b>Weapon stats</b>");
+  set_attr("bgcolor=#000080");
+  begin_table(*file, "border=1 cellspacing=0 bgcolor=#606060 "
+                     "bordercolor=#000000");
+  file->write("<tr bgcolor=000080>\r\n");
+  th(*file, "Weapon");
+  set_attr("colspan=2 align=center bgcolor=#000080");
+  th(*file, "Kills");
+  th(*file, "Deaths");
+  set_attr("");
+  file->write("</tr>\r\n");
+  int all_kills = player.kills[0];
+  int all_killed = player.killed[0];
+  for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
+    int kills = player.kills[slot];
+    int killed = player.killed[slot];
+    if (kills == 0 && killed == 0) continue;
+    file->write("<tr>\r\n");
+    set_attr("width=120 align=left");
+    th(*file, "%s", config->weaponnames[slot].c_str());
+    set_attr("width=60 align=right");
+    td(*file, "%i", kills);
+    share_cell(*file, kills, all_kills);
+    td(*file, "%i", killed);
+    share_cell(*file, killed, all_killed);
+    file->write("</tr>\r\n");
+  }
+  file->write("<tr>\r\n");
+  set_attr("width=120 align=left");
+  th(*file, "TOTAL");
+  set_attr("width=60 align=right");
+  th(*file, "%i", all_kills);
+  th(*file, "100 %%");
+  th(*file, "%i", all_killed);
+  th(*file, "100 %%");
+  file->write("</tr>\r\n");
+  end_table(*file);
+}
