@@ -1,1 +1,139 @@
-// placeholder
+// The configuration file: value keys, weapon sets, weapon names and aliases.
+#include "config/configdata.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "diverse/numbers.h"
+#include "diverse/text.h"
+#include "main/fatal_error.h"
+
+namespace {
+
+// The line reader takes at most this many characters per piece; a longer
+// physical line is handled as several lines.
+constexpr int CFG_PIECE_BUFFER = 255;
+
+constexpr size_t PATH_CAPACITY = 256;
+constexpr size_t FONT_SIZE_CAPACITY = 16;
+constexpr size_t WEAPONSET_CAPACITY = 64;
+constexpr size_t WEAPONNAME_CAPACITY = 64;
+constexpr size_t ALIAS_CAPACITY = 512;
+
+struct file_closer {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using file_ptr = std::unique_ptr<std::FILE, file_closer>;
+
+// The quoted names of an alias line, left to right, at most max_names.
+std::vector<std::string> quoted_names(std::string_view text, size_t max_names) {
+  std::vector<std::string> names;
+  size_t position = 0;
+  while (names.size() < max_names) {
+    size_t open = text.find('"', position);
+    if (open == std::string_view::npos) break;
+    size_t close = text.find('"', open + 1);
+    if (close == std::string_view::npos) break;
+    names.emplace_back(text.substr(open + 1, close - open - 1));
+    position = close + 1;
+  }
+  return names;
+}
+
+bool contains_ignoring_case(const std::vector<std::string>& names,
+                            std::string_view name) {
+  for (const std::string& candidate : names) {
+    if (diverse::equals_ignore_case(candidate, name)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void configdata::read_cfg(const std::string& filename) {
+  file_ptr file(std::fopen(filename.c_str(), "r"));
+  if (!file) {
+    std::printf("\nNo CFG found, using default values\n");
+    return;
+  }
+  char piece[CFG_PIECE_BUFFER];
+  while (std::fgets(piece, sizeof piece, file.get()) != nullptr) {
+    parse_cfg_line(piece);
+  }
+  // A folder opens but cannot be read: that lands here too.
+  if (std::ferror(file.get())) {
+    fatal_error("analyzedemo::parse - configfile read error");
+  }
+}
+
+void configdata::parse_cfg_line(std::string_view line) {
+  if (!line.empty() && line[0] == ';') return;
+  // Keys are found anywhere in the line, in this order.
+  get_quoted_value(line, "output_directory", output_directory, PATH_CAPACITY);
+  get_quoted_value(line, "homepage_address", homepage_address, PATH_CAPACITY);
+  get_quoted_value(line, "homepage_string", homepage_string, PATH_CAPACITY);
+  get_quoted_value(line, "font_size_title", font_size_title,
+                   FONT_SIZE_CAPACITY);
+  get_quoted_value(line, "font_size_text", font_size_text, FONT_SIZE_CAPACITY);
+  get_quoted_value(line, "set_weaponset", set_weaponset, WEAPONSET_CAPACITY);
+  get_quoted_value(line, "define_weaponset", define_weaponset,
+                   WEAPONSET_CAPACITY);
+  if (line.substr(0, 10) == "weaponname" &&
+      diverse::equals_ignore_case(set_weaponset, define_weaponset)) {
+    set_weaponname(line);
+  }
+  if (line.find("alias") != std::string_view::npos) add_alias(line);
+}
+
+void configdata::get_quoted_value(std::string_view line, std::string_view key,
+                                  std::string& field, size_t capacity) {
+  size_t found = line.find(key);
+  if (found == std::string_view::npos) return;
+  field = diverse::cut(extract_quoted(line, found + key.size()), capacity - 1);
+  std::printf("\n- %-20s \"%s\"", std::string(key).c_str(), field.c_str());
+}
+
+std::string configdata::extract_quoted(std::string_view line,
+                                       size_t position) {
+  size_t open = line.find('"', position);
+  if (open == std::string_view::npos) return "";
+  size_t end = line.find_first_of("\"\r\n", open + 1);
+  if (end == std::string_view::npos) end = line.size();
+  return std::string(line.substr(open + 1, end - open - 1));
+}
+
+void configdata::set_weaponname(std::string_view line) {
+  size_t digit = line.find_first_of("0123456789");
+  if (digit == std::string_view::npos) return;
+  int number = diverse::string_to_int(line.substr(digit));
+  std::string name = extract_quoted(line, digit);
+  // Names that do not fit, and numbers beyond the table, are only echoed.
+  if (name.size() < WEAPONNAME_CAPACITY && number < MAX_WEAPON_NAMES) {
+    weaponnames[number] = name;
+  }
+  std::printf("\n- %-12s%-8i \"%s\"", "weaponname", number, name.c_str());
+}
+
+void configdata::add_alias(std::string_view line) {
+  size_t open = line.find('"');
+  if (open == std::string_view::npos) return;
+  if (aliases.size() >= MAX_ALIASES) return;
+  aliases.push_back(diverse::cut(line.substr(open), ALIAS_CAPACITY - 1));
+  alias_count = static_cast<int>(aliases.size());
+  std::printf("\n- %-20s %s", "alias", aliases.back().c_str());
+}
+
+void configdata::resolve_alias(std::string_view name) {
+  for (std::string& entry : alias_names) entry.clear();
+  // A name belongs to the first line that lists it as a whole name; a
+  // substring match would merge unrelated players ("Al" and "Walter").
+  for (const std::string& line : aliases) {
+    std::vector<std::string> names = quoted_names(line, MAX_ALIAS_NAMES);
+    if (!contains_ignoring_case(names, name)) continue;
+    for (size_t i = 0; i < names.size(); ++i) alias_names[i] = names[i];
+    return;
+  }
+  alias_names[0] = std::string(name);
+}

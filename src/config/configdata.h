@@ -50,8 +50,9 @@ class configdata {
   static std::string extract_quoted(std::string_view line, size_t position);
   void set_weaponname(std::string_view line);
   void add_alias(std::string_view line);
-  // Fills alias_names with the group of the first alias line that contains
-  // name (or name alone); entries not used are empty.
+  // Fills alias_names with the quoted names (at most 16) of the first alias
+  // line among whose names name is, ignoring the case of A-Z; with no such
+  // line, name alone. Entries not used are empty.
   void resolve_alias(std::string_view name);
 
   int alias_count = 0;
@@ -83,6 +84,13 @@ class configdata {
   bool write_chatlog = false;
   int sort_primary = SORT_RATIO;
   int sort_secondary = SORT_NAME;
+
+ private:
+  // Acts on one matched option; current_key is the pass's sort key.
+  void apply_option(int number, const std::string& argument,
+                    const std::string& upper, int& current_key);
+  // The four filter options set their value and filters_on.
+  void apply_filter(int number, int value);
 };
 
 #endif  // MORV_CONFIG_CONFIGDATA_H_

@@ -27,7 +27,8 @@ std::vector<std::string> matching_entries(const std::string& folder,
                                           const std::string& pattern);
 
 // True when name matches pattern ('*' any run, '?' one character),
-// ignoring the case of A-Z.
+// ignoring the case of A-Z. A pattern ending in ".*" also matches names
+// without that extension, so "*.*" matches every name.
 bool wildcard_match(const std::string& pattern, const std::string& name);
 
 }  // namespace diverse

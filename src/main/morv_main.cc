@@ -1,5 +1,91 @@
-// Placeholder until the run sequence lands.
+// The run sequence of morv_main: usage, banner, settings, analysis, timing.
 #include "main/morv_main.h"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "diverse/folders.h"
+#include "output/page_frame.h"
+
+namespace {
+
+constexpr const char* MORV_CREDIT = "Copyright (c) the Morv authors";
+
+// Milliseconds on a clock that never goes back.
+long long clock_milliseconds() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// The text quoted for the POSIX shell.
+std::string shell_quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+// The program was made for a system whose command interpreter opens a page
+// with "start players.htm". Here the desktop's opener does that, when there
+// is one, for the ranking page in the output folder (where the run wrote
+// it); without an opener or a page nothing happens.
+void open_results_page(const std::string& output_directory) {
+  std::string page = "players.htm";
+  if (!output_directory.empty() && output_directory != ".") {
+    page = output_directory + "/" + page;
+  }
+  if (!diverse::is_regular_file(page) || std::system(nullptr) == 0) return;
+  if (std::system("command -v xdg-open >/dev/null 2>&1") != 0) return;
+  std::string command = "xdg-open " + shell_quoted(page) + " >/dev/null 2>&1";
+  [[maybe_unused]] int unchecked = std::system(command.c_str());
+}
+
+}  // namespace
+
 morv_main::morv_main() = default;
-void morv_main::run(int, char**) {}
+
+void morv_main::run(int argc, char** argv) {
+  if (argc < 2) usage();
+  banner();
+  long long start = clock_milliseconds();
+  // The first pass lets cfg: choose the configuration file.
+  cfg.parse_commandline(argc, argv, true);
+  std::printf("\nReading CFG: %s", cfg.cfg_filename.c_str());
+  cfg.read_cfg(cfg.cfg_filename);
+  std::printf("\n");
+  cfg.parse_commandline(argc, argv);
+  if (cfg.write_datafile) {
+    // Each game's block is appended later; start from an empty file.
+    outputfile datafile;
+    datafile.open("morvdata.txt");
+    datafile.close();
+  }
+  cfg.print_settings();
+  analyze_files(cfg.logfile_spec);
+  long long end = clock_milliseconds();
+  std::printf("\n%.2f seconds elapsed", static_cast<double>(end - start) / 1000.0);
+  if (cfg.open_results) open_results_page(cfg.output_directory);
+}
+
+void morv_main::usage() {
+  banner();
+  cfg.print_usage();
+  std::printf(
+      "\n\nOptions can be specified in upper or lower case with the prefix "
+      "'/' or '-'");
+  std::printf("\n");
+  std::exit(1);
+}
+
+void morv_main::banner() {
+  std::printf("\n%s %s, %s\n%s\n", MORV_TITLE, MORV_BUILD, MORV_BUILD_DATE,
+              MORV_CREDIT);
+}
