@@ -3,6 +3,7 @@
 #ifndef MORV_OUTPUT_OUTPUT_H_
 #define MORV_OUTPUT_OUTPUT_H_
 
+#include <cstddef>
 #include <string>
 
 class configdata;
@@ -10,6 +11,7 @@ class outputfile;
 class player_t;
 class resultdata;
 class resultdata_total;
+struct pickup_column;
 
 // Writes sections into one page; owns nothing it points to. The game form
 // reads a game record, the totals form the run-wide totals.
@@ -53,8 +55,15 @@ class output {
   resultdata_total* totals = nullptr;
 
  private:
+  void write_player_header();
+  void write_player_row(int i);
+  void write_life_cells(const player_t& player);
+  // Row start and the #, Name, Team and Bot cells of players and pickups.
+  void write_leading_cells(int i);
   void write_pickup_leading_header();
-  void write_pickup_leading_cells(int i);
+  void write_pickup_table(const char* heading, const char* attribute,
+                          const pickup_column* columns, size_t size);
+  void write_killchart_row(int slot, int i);
 };
 
 #endif  // MORV_OUTPUT_OUTPUT_H_

@@ -2,6 +2,8 @@
 // with their shares.
 #include "output/output.h"
 
+#include <cstdint>
+
 #include "config/configdata.h"
 #include "output/outputfile.h"
 #include "output/page_frame.h"
@@ -10,7 +12,7 @@
 namespace {
 
 // Share of count in all, in whole per cent with halves rounded up.
-void share_cell(outputfile& file, int count, int all) {
+void share_cell(outputfile& file, uint32_t count, uint32_t all) {
   if (all == 0) {
     td(file, "0 %%");
   } else {
@@ -32,19 +34,19 @@ void output::write_weapon_stats(const player_t& player) {
   th(*file, "Deaths");
   set_attr("");
   file->write("</tr>\r\n");
-  int all_kills = player.kills[0];
-  int all_killed = player.killed[0];
+  uint32_t all_kills = player.kills[0];
+  uint32_t all_killed = player.killed[0];
   for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
-    int kills = player.kills[slot];
-    int killed = player.killed[slot];
+    uint32_t kills = player.kills[slot];
+    uint32_t killed = player.killed[slot];
     if (kills == 0 && killed == 0) continue;
     file->write("<tr>\r\n");
     set_attr("width=120 align=left");
     th(*file, "%s", config->weaponnames[slot].c_str());
     set_attr("width=60 align=right");
-    td(*file, "%i", kills);
+    td(*file, "%u", kills);
     share_cell(*file, kills, all_kills);
-    td(*file, "%i", killed);
+    td(*file, "%u", killed);
     share_cell(*file, killed, all_killed);
     file->write("</tr>\r\n");
   }
@@ -52,9 +54,9 @@ void output::write_weapon_stats(const player_t& player) {
   set_attr("width=120 align=left");
   th(*file, "TOTAL");
   set_attr("width=60 align=right");
-  th(*file, "%i", all_kills);
+  th(*file, "%u", all_kills);
   th(*file, "100 %%");
-  th(*file, "%i", all_killed);
+  th(*file, "%u", all_killed);
   th(*file, "100 %%");
   file->write("</tr>\r\n");
   end_table(*file);
