@@ -1,1 +1,181 @@
-// placeholder
+// One player ranking page: links, title, limits paragraph and the player
+// table; and the limits filter that the player pages share.
+#include "output/output.h"
+
+#include <cstdint>
+#include <string>
+
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "diverse/time_text.h"
+#include "output/outputfile.h"
+#include "output/page_frame.h"
+#include "stats/resultdata_total.h"
+
+namespace {
+
+constexpr const char* LIST_TABLE =
+    "border=1 cellspacing=0 bordercolor=#000000 bgcolor=#606060";
+
+// Links above the title: home page, the other set of rankings, game index.
+void write_links(outputfile& file, const configdata& config, int n) {
+  if (!config.homepage_address.empty()) {
+    file.print("<p class=title><a href=\"%s\"><font color=red>%s</font></a>",
+               config.homepage_address.c_str(), config.homepage_string.c_str());
+  }
+  if (n == 0) {
+    if (config.top_players > 0) {
+      file.print("<p class=title><a href=\"top_players.htm\"><font color=red>"
+                 "Top %i players</font></a></p>", config.top_players);
+    }
+  } else {
+    file.write("<p class=title><a href=\"players.htm\"><font color=red>"
+               "All players</font></a></p>");
+  }
+  file.write("<p class=title><a href=\"games.htm\"><font color=red>"
+             "Game index</font></a></p>");
+}
+
+void write_limits(outputfile& file, const configdata& config, bool by_name) {
+  file.write("<p><b><font size=3>Limits used:</font></b>");
+  if (config.min_kills != 0) file.print("<br>min_kills: %i", config.min_kills);
+  if (config.min_games != 0) file.print("<br>min_games: %i", config.min_games);
+  if (config.min_playtime != 0) {
+    file.print("<br>min_playtime: %s",
+               diverse::time_to_hms(config.min_playtime).c_str());
+  }
+  if (config.max_players > 0 && !by_name) {
+    file.print("<br>max_players: %i", config.max_players);
+  }
+  if (config.skip_bots) file.write("<br>no_bots: true");
+  file.write("</p>");
+}
+
+// The header row; prefix ("" or "top_") keeps each set of pages linked to
+// itself, except the name page, which only the all-players set has.
+void write_table_header(outputfile& file, const configdata& config,
+                        const char* prefix) {
+  file.write("<tr align=right bgcolor=#000080>\r\n");
+  set_attr("align=left width=20");
+  th(file, "#");
+  set_attr("align=left");
+  th(file, "<a href=\"players_name.htm\">Name</a>");
+  if (!config.skip_bots) th(file, "Bot");
+  set_attr("");
+  th(file, "<a href=\"%splayers_ratio.htm\">Ratio</a>", prefix);
+  th(file, "<a href=\"%splayers_eff.htm\">Eff</a>", prefix);
+  th(file, "<a href=\"%splayers_skill.htm\">Skill</a>", prefix);
+  th(file, "<a href=\"%splayers_frags.htm\">Frags</a>", prefix);
+  th(file, "<a href=\"%splayers_kills.htm\">Kills</a>", prefix);
+  for (const char* label : {"Killed", "Suicides", "Deaths", "T.deaths", "FPM",
+                            "DPM"}) {
+    th(file, "%s", label);
+  }
+  th(file, "<a href=\"%splayers_playtime.htm\">Playtime</a>", prefix);
+  th(file, "Games");
+  th(file, "Ping");
+  file.write("</tr>\r\n");
+}
+
+// A count per minute of play, "0.00" without playtime.
+void per_minute_cell(outputfile& file, int count, int playtime) {
+  if (playtime == 0) {
+    td(file, "0.00");
+  } else {
+    td(file, "%.2f", count * 60.0 / playtime);
+  }
+}
+
+void write_numbers(outputfile& file, const player_t& player) {
+  const double ratio = player.ratio();
+  if (ratio + 9999.0 > -0.001 && ratio + 9999.0 < 0.001) {
+    td(file, "ERR");
+  } else {
+    td(file, "%.2f", ratio);
+  }
+  td(file, "%.1f", player.eff());
+  td(file, "%.2f", player.skill());
+  td(file, "%i", player.frags());
+  td(file, "%u", player.kills[0]);
+  td(file, "%u", player.killed[0]);
+  td(file, "%u", player.suicides[0]);
+  td(file, "%u", player.deaths);
+  td(file, "%i", player.total_deaths());
+  per_minute_cell(file, player.frags(), player.playtime);
+  per_minute_cell(file, player.total_deaths(), player.playtime);
+  td(file, "%s", diverse::time_to_hm(player.playtime).c_str());
+  td(file, "%i", player.games);
+  if (player.ping_count == 0) {
+    td(file, "-");
+  } else {
+    td(file, "%i", static_cast<int>(static_cast<uint32_t>(player.ping_sum) /
+                                    static_cast<uint32_t>(player.ping_count)));
+  }
+}
+
+void write_row(outputfile& file, const configdata& config,
+               const player_t& player, int rank) {
+  file.write(rank % 2 == 1 ? "<tr align=right>\r\n"
+                           : "<tr align=right bgcolor=#808080>\r\n");
+  set_attr("align=left");
+  td(file, "%i", rank);
+  td(file, "<b><a href=\"morv_players/player_%i.htm\">%s</a></b>",
+     player.number, player.display_name(config.no_funnames).c_str());
+  if (!config.skip_bots) {
+    set_attr("align=center");
+    if (player.bot_skill >= 0) {
+      td(file, "(%i)", player.bot_skill);
+    } else {
+      td(file, "-");
+    }
+  }
+  set_attr("");
+  write_numbers(file, player);
+  file.write("</tr>\r\n");
+}
+
+}  // namespace
+
+bool output::is_below_limits(const player_t& player) const {
+  if (!config->filters_on) return false;
+  auto below = [](int value, int limit) {
+    return limit != 0 &&
+           static_cast<uint32_t>(value) < static_cast<uint32_t>(limit);
+  };
+  return below(player.kills[0], config->min_kills) ||
+         below(player.games, config->min_games) ||
+         below(player.playtime, config->min_playtime);
+}
+
+void output::write_ranking_page(int n) {
+  const bool by_name = totals->sort_key == SORT_NAME;
+  write_header(*file, *config);
+  file->print("<p class=text>[%s]</p>\r\n", diverse::local_date_text().c_str());
+  write_links(*file, *config, n);
+  const char* key_name = sortkey_name(totals->sort_key);
+  if (n == 0) {
+    file->print("<p class=title>Player ranking<br>(sorted by %s)</p>",
+                key_name);
+  } else {
+    file->print("<p class=title>Top %i players<br>(sorted by %s)</p>",
+                config->top_players, key_name);
+  }
+  if (config->filters_on) write_limits(*file, *config, by_name);
+  file->print("<p class=title>Number of games: %i</p>", games_written);
+
+  begin_table(*file, LIST_TABLE);
+  write_table_header(*file, *config, n == 0 ? "" : "top_");
+  int rank = 1;
+  for (player_t* p = totals->players.next.get(); p; p = p->next.get()) {
+    if (n > 0 && rank > n) break;
+    if (config->max_players > 0 && !by_name && rank > config->max_players) {
+      break;
+    }
+    if (is_below_limits(*p)) continue;
+    p->listed = true;
+    write_row(*file, *config, *p, rank);
+    ++rank;
+  }
+  end_table(*file);
+  write_footer(*file, true);
+}

@@ -1,1 +1,135 @@
-// placeholder
+// The totals over all games: summing games, finding players and opponents.
+#include "stats/resultdata_total.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "config/configdata.h"
+#include "diverse/funname.h"
+#include "diverse/numbers.h"
+#include "diverse/text.h"
+#include "stats/resultdata.h"
+
+namespace {
+
+// player_t::set_name stores an empty name under this text, so an empty
+// name must be looked up under it to find the record it made.
+constexpr std::string_view EMPTY_NAME = "MORV_ERROR_EMPTY_NAME";
+
+// The key under which a raw name is matched: its plain form, lower-cased.
+std::string name_key(std::string_view raw_name) {
+  return diverse::to_lower(diverse::funname_to_ascii(raw_name));
+}
+
+void add_counts(std::array<uint32_t, MAX_WEAPONS>& sum,
+                const std::array<uint32_t, MAX_WEAPONS>& part) {
+  for (int w = 0; w < MAX_WEAPONS; ++w) sum[w] += part[w];
+}
+
+// Adds what a game's player record carries into the totals.
+void add_player_counts(player_t& total, const player_t& game_player) {
+  add_counts(total.kills, game_player.kills);
+  add_counts(total.killed, game_player.killed);
+  add_counts(total.suicides, game_player.suicides);
+  total.bot_skill = game_player.bot_skill;
+  total.games = diverse::saturate_int32(int64_t{total.games} + 1);
+  total.ping_count = diverse::wrap_add(total.ping_count, game_player.ping_count);
+  total.ping_sum = diverse::wrap_add(total.ping_sum, game_player.ping_sum);
+  total.deaths += game_player.deaths;
+  // Saturates so that a hostile log can never make playtime negative.
+  total.playtime = diverse::saturate_int32(int64_t{total.playtime} +
+                                           game_player.playtime);
+}
+
+}  // namespace
+
+resultdata_total::resultdata_total(configdata& config) : config(&config) {}
+
+void resultdata_total::add_game(const resultdata& game) {
+  const int count = game.get_num_players();
+  std::vector<std::string> keys;
+  keys.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) keys.push_back(name_key(game.get_player(i).name));
+
+  for (int p = 0; p < count; ++p) {
+    const player_t& game_player = game.get_player(p);
+    player_t& total = *find_player(game_player.name);
+    for (int q = 0; q < count; ++q) {
+      if (q == p) continue;
+      p2p_t& opponent =
+          *find_p2p_by_key(total, keys[q], game.get_player(q).name);
+      for (int w = 0; w < MAX_WEAPONS; ++w) {
+        opponent.kills[w] += static_cast<uint32_t>(game.get_kills(p, q, w));
+        opponent.deaths[w] += static_cast<uint32_t>(game.get_kills(q, p, w));
+      }
+    }
+    add_player_counts(total, game_player);
+  }
+}
+
+player_t* resultdata_total::find_player(std::string_view raw_name) {
+  if (raw_name.empty()) raw_name = EMPTY_NAME;
+  const std::string plain = diverse::funname_to_ascii(raw_name);
+  config->resolve_alias(plain);
+  // The first entry is always a candidate (it may be the empty name); later
+  // empty entries are unused slots.
+  for (size_t i = 0; i < config->alias_names.size(); ++i) {
+    const std::string& candidate = config->alias_names[i];
+    if (i > 0 && candidate.empty()) continue;
+    if (player_t* found = lookup(diverse::to_lower(candidate))) return found;
+  }
+  // The name itself, in case the alias group does not list it: without
+  // this a name cut from its group would become a new player every game.
+  const std::string key = diverse::to_lower(plain);
+  if (player_t* found = lookup(key)) return found;
+
+  player_t* created = last_player()->append();
+  created->set_name(raw_name);
+  created->number = ++player_counter;
+  player_index.emplace(key, created);
+  tail = created;
+  return created;
+}
+
+player_t* resultdata_total::lookup(const std::string& key) const {
+  auto it = player_index.find(key);
+  return it == player_index.end() ? nullptr : it->second;
+}
+
+player_t* resultdata_total::last_player() {
+  // A sort may have moved another record to the end.
+  while (tail->next) tail = tail->next.get();
+  return tail;
+}
+
+p2p_t* resultdata_total::find_p2p(player_t& player, std::string_view raw_name) {
+  return find_p2p_by_key(player, name_key(raw_name), raw_name);
+}
+
+p2p_t* resultdata_total::find_p2p_by_key(player_t& player,
+                                         const std::string& key,
+                                         std::string_view raw_name) {
+  p2p_index& index = opponents[&player];
+  if (index.tail == nullptr) index.tail = &player.p2ps;
+  auto it = index.by_key.find(key);
+  if (it != index.by_key.end()) return it->second;
+
+  while (index.tail->next) index.tail = index.tail->next.get();
+  p2p_t* created = index.tail->append();
+  created->set_name(raw_name);
+  index.by_key.emplace(key, created);
+  index.tail = created;
+  return created;
+}
+
+int resultdata_total::count_players() const {
+  int count = 0;
+  for (const player_t* p = players.next.get(); p; p = p->next.get()) ++count;
+  return count;
+}
+
+int resultdata_total::count_p2ps(const player_t& player) const {
+  int count = 0;
+  for (const p2p_t* p = player.p2ps.next.get(); p; p = p->next.get()) ++count;
+  return count;
+}

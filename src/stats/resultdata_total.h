@@ -3,7 +3,9 @@
 #ifndef MORV_STATS_RESULTDATA_TOTAL_H_
 #define MORV_STATS_RESULTDATA_TOTAL_H_
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "stats/player_t.h"
 
@@ -12,8 +14,9 @@ class resultdata;
 
 // One per run, owned by the analysis driver. Owns every run-wide player
 // record (the list behind the head `players`) and, through them, every
-// opponent record. Records are never removed; list order is that of the
-// last sort (first appearance before any sort).
+// opponent record. Records are never removed and are created only by
+// find_player and find_p2p; list order is that of the last sort (first
+// appearance before any sort).
 class resultdata_total {
  public:
   explicit resultdata_total(configdata& config);
@@ -21,20 +24,28 @@ class resultdata_total {
   resultdata_total(const resultdata_total&) = delete;
   resultdata_total& operator=(const resultdata_total&) = delete;
 
-  // Sums one accepted game into the totals.
+  // Sums one accepted game into the totals: per-weapon kills, killed and
+  // suicides, games, pings, world deaths, playtime, the latest bot skill,
+  // and one opponent record per other player of the game (counts from the
+  // game's kill matrix, also when they are 0).
   void add_game(const resultdata& game);
-  // The run-wide record for a raw name (plain, lower-cased, through the
-  // alias candidates), created and numbered 1, 2, ... when new.
+  // The run-wide record for a raw name: the first record whose lower-cased
+  // plain name equals a candidate of the alias lookup, tried in order, and
+  // finally the name's own plain form. Otherwise a new record is appended,
+  // named with raw_name and numbered 1, 2, ... Never null.
   player_t* find_player(std::string_view raw_name);
-  // The opponent record of player for a raw name, created at the end of
-  // the player's list when new. Aliases play no part.
+  // The opponent record of player whose lower-cased plain name equals that
+  // of raw_name, created at the end of the player's list when new. Aliases
+  // play no part. Never null.
   p2p_t* find_p2p(player_t& player, std::string_view raw_name);
   int count_players() const;
   int count_p2ps(const player_t& player) const;
 
-  // The ranking sorts (ranking_sort.cc): reorder the list in place exactly
-  // as the exchange procedure would, and store key in sort_key.
-  // sort_players prints its progress display.
+  // The ranking sorts (ranking_sort.cc): reorder the list in place by
+  // relinking nodes, exactly as the exchange procedure does (not stable),
+  // after storing key in sort_key. sort_players prints its progress
+  // display. A key they do not know ends the run once two nodes are
+  // compared. sort_p2ps takes only 4 (kills), 5 (deaths) and 6 (name).
   void sort_players(int key);
   void sort_p2ps(player_t& player, int key);
 
@@ -43,7 +54,23 @@ class resultdata_total {
   configdata* config;
 
  private:
+  // The opponent list of one player, indexed for lookups.
+  struct p2p_index {
+    std::unordered_map<std::string, p2p_t*> by_key;
+    p2p_t* tail = nullptr;
+  };
+
+  player_t* lookup(const std::string& key) const;
+  p2p_t* find_p2p_by_key(player_t& player, const std::string& key,
+                         std::string_view raw_name);
+  player_t* last_player();
+
   int player_counter = 0;
+  // Lower-cased plain name to record; names are unique in the list, so
+  // this gives the same record as a walk of the list in any order.
+  std::unordered_map<std::string, player_t*> player_index;
+  player_t* tail = &players;
+  std::unordered_map<const player_t*, p2p_index> opponents;
 };
 
 #endif  // MORV_STATS_RESULTDATA_TOTAL_H_
