@@ -190,4 +190,22 @@ TEST_F(player_pages_test, opponent_shown_as_the_rankings_know_him) {
             std::string::npos);
 }
 
+TEST_F(player_pages_test, player_below_min_games_has_no_page) {
+  cfg.filters_on = true;
+  cfg.min_games = 3;
+  for (int g = 0; g < 3; ++g) add_game({"Ann", "Bob"}, {{0, 1}});
+  for (int g = 0; g < 2; ++g) add_game({"Ann", "Cid"}, {{1, 0}});
+  begin_capture();
+  driver.write_rankings(totals, 0);
+  driver.write_player_pages(totals);
+  end_capture();
+  EXPECT_TRUE(file_exists("player_1.htm"));
+  EXPECT_TRUE(file_exists("player_2.htm"));
+  EXPECT_FALSE(file_exists("player_3.htm"));
+  EXPECT_NE(read_file("player_1.htm")
+                .find("<th align=left>UNLISTED</th>\r\n"
+                      "<td align=right>0</td>\r\n<td align=right>2</td>"),
+            std::string::npos);
+}
+
 }  // namespace
