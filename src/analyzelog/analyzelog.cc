@@ -1,1 +1,109 @@
-// placeholder
+// The log reader: block reading, pieces, tokens, time stamps, line framing.
+#include "analyzelog/analyzelog.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "analyzelog/chat_log.h"
+#include "config/configdata.h"
+#include "diverse/numbers.h"
+#include "main/fatal_error.h"
+#include "stats/resultdata.h"
+
+bool analyzelog::ignore_events = false;
+
+analyzelog::analyzelog(std::FILE* logfile, resultdata& result,
+                       configdata& config, chat_log& chatfile)
+    : chatfile(chatfile),
+      logfile(logfile),
+      result(result),
+      config(config),
+      block(BLOCK_SIZE) {
+  piece.reserve(MAX_PIECE + 1);
+  if (config.write_chatlog && !chatfile.is_open()) chatfile.open();
+}
+
+int analyzelog::parse() {
+  while (read_piece()) {
+    if (parse_line(piece.c_str()) == 1) return 1;
+  }
+  result.end_game(last_time);
+  return 0;
+}
+
+bool analyzelog::fill_block() {
+  block_begin = 0;
+  block_end = std::fread(block.data(), 1, block.size(), logfile);
+  if (block_end > 0) return true;
+  if (std::feof(logfile)) return false;
+  if (std::ferror(logfile)) fatal_error("analyzelog::parse - logfile read error");
+  fatal_error("analyzelog::parse - unknown error");
+}
+
+// A piece ends after a line feed, after 2046 characters, or at the end of
+// the log, exactly as fgets with a 2047-byte buffer would cut it.
+bool analyzelog::read_piece() {
+  piece.clear();
+  while (piece.size() < MAX_PIECE) {
+    if (block_begin == block_end && !fill_block()) break;
+    const char* start = block.data() + block_begin;
+    size_t available = std::min(block_end - block_begin, MAX_PIECE - piece.size());
+    const void* line_feed = std::memchr(start, '\n', available);
+    size_t taken = line_feed == nullptr
+                       ? available
+                       : static_cast<size_t>(static_cast<const char*>(line_feed) -
+                                             start) + 1;
+    piece.append(start, taken);
+    block_begin += taken;
+    consumed += static_cast<int64_t>(taken);
+    if (line_feed != nullptr) break;
+  }
+  return !piece.empty();
+}
+
+void analyzelog::first_token(const char* line, std::string& token,
+                             char separator) {
+  scan = line;
+  next_token(token, separator);
+}
+
+void analyzelog::next_token(std::string& token, char separator) {
+  token.clear();
+  if (scan == nullptr) return;
+  const char* p = scan;
+  while (*p != '\0' && (*p == separator || *p == ' ')) ++p;
+  const char* start = p;
+  while (*p != '\0' && *p != separator && *p != '\r' && *p != '\n') ++p;
+  token.assign(start, std::min(static_cast<size_t>(p - start), MAX_TOKEN));
+  scan = p;
+}
+
+int analyzelog::read_time(const char* text) {
+  int64_t minutes = diverse::string_to_int(text);
+  const char* colon = std::strchr(text, ':');
+  int64_t seconds = colon == nullptr ? 0 : diverse::string_to_int(colon + 1);
+  last_time = diverse::saturate_int32(minutes * 60 + seconds);
+  return last_time;
+}
+
+// The time stamp is the first token when it has at most 8 characters;
+// a longer first token that ends in ':' is a time stamp of 7 characters
+// run together with the keyword.
+int analyzelog::parse_line(const char* line) {
+  first_token(line, time_token, ' ');
+  if (time_token.size() <= 8) {
+    next_token(keyword, ' ');
+  } else if (time_token.back() == ':') {
+    keyword.assign(time_token, 7);
+    time_token.resize(7);
+  } else {
+    return 0;
+  }
+  return dispatch(keyword);
+}
+
+int analyzelog::next_number(char separator) {
+  std::string token;
+  next_token(token, separator);
+  return diverse::string_to_int(token);
+}

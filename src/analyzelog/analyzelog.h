@@ -14,36 +14,49 @@ class resultdata;
 
 // One reader per log file, created after the game record and destroyed
 // before it. Reads the stream in large blocks and hands out lines in pieces
-// of at most 2046 characters, as a 2047-byte fgets would.
+// of at most 2046 characters, as a 2047-byte fgets would; every piece is
+// handled as a line of its own, and a NUL byte ends a line's text. Memory
+// does not grow with the log.
 class analyzelog {
  public:
   static constexpr size_t MAX_PIECE = 2046;
   static constexpr size_t MAX_TOKEN = 255;
+  static constexpr size_t MAX_FIELD = 63;  // names, settings, item names
+  static constexpr size_t BLOCK_SIZE = size_t{1} << 20;
 
-  // Stores the references; when the chat log option is on and chat is not
-  // yet open, opens it (in the current folder).
+  // Stores the references (the stream stays owned by the caller); when the
+  // chat log option is on and chat is not yet open, opens it in the
+  // current folder (the page head with "Game 1").
   analyzelog(std::FILE* logfile, resultdata& result, configdata& config,
              chat_log& chatfile);
   virtual ~analyzelog() = default;
   analyzelog(const analyzelog&) = delete;
   analyzelog& operator=(const analyzelog&) = delete;
 
-  // Reads lines until "ShutdownGame:" (returns 1) or the end of the log
-  // (calls end_game with last_time, returns 0). Fatal on a read error.
+  // Reads lines until "ShutdownGame:" (returns 1: the record holds a
+  // finished game) or the end of the log (calls end_game with last_time,
+  // returns 0: the record is not to be used). A read error ends the run
+  // with "analyzelog::parse - logfile read error".
   int parse();
-  // Handles one line (without its piece framing); 1 for "ShutdownGame:".
+  // Handles one line, up to its first NUL; 1 for "ShutdownGame:".
   int parse_line(const char* line);
   // Bytes of the log consumed so far (the logical read position).
   int64_t position() const { return consumed; }
 
-  // Tokenizer: scan is the position in the current line.
+  // Tokenizer. first_token starts at line; next_token goes on from scan.
+  // Separators and blanks before a token are skipped; the token ends at
+  // the separator, CR, LF or the end of the line. A token longer than 255
+  // characters is cut to 255; scan still ends after the whole token. The
+  // line must outlive the scan.
   void first_token(const char* line, std::string& token, char separator);
   void next_token(std::string& token, char separator);
-  // "minutes:seconds" to seconds (64-bit, saturated); stored in last_time.
+  // "minutes:seconds" to seconds: the leading number, and the leading
+  // number after the first ':' (0 without one); 64-bit, saturated to 32
+  // bits. Stores the result in last_time and returns it.
   int read_time(const char* text);
 
   // Run-wide: while set, Item, Kill and ClientUserinfoChanged lines are
-  // skipped. Never reset between games or log files.
+  // skipped. Never reset between games, readers or log files.
   static bool ignore_events;
 
   chat_log& chatfile;
@@ -55,21 +68,46 @@ class analyzelog {
   bool exit_seen = false;
 
  private:
-  // Next piece into piece; false at the end of the log.
+  // One row of the keyword dispatch (event_handlers.cc).
+  struct event_rule {
+    const char* keyword;
+    bool prefix;               // the keyword only has to begin the token
+    bool skipped_while_ignoring;
+    int (analyzelog::*handler)();
+  };
+  static const event_rule dispatch_table[];
+
+  // The next piece into piece; false at the end of the log.
   bool read_piece();
-  void handle_kill();
-  void handle_item();
-  void handle_userinfo();
-  void handle_connect();
-  void handle_disconnect();
-  void handle_say();
-  void handle_score();
-  void handle_initgame();
+  // Refills block; false at the end of the log, fatal on a read error.
+  bool fill_block();
+  int dispatch(const std::string& keyword);
+  int next_number(char separator);
+  int line_time() { return read_time(time_token.c_str()); }
+
+  // Event handlers (event_handlers.cc); 1 only for "ShutdownGame:".
+  int handle_item();
+  int handle_kill();
+  int handle_nothing();
+  int handle_userinfo();
+  int handle_connect();
+  int handle_disconnect();
+  int handle_say();
+  int handle_score();
+  int handle_initgame();
+  void store_setting(const std::string& key, const std::string& value);
+  int handle_warmup();
+  int handle_game_start();
+  int handle_game_end();
+  int handle_exit();
+  int handle_shutdown();
 
   std::vector<char> block;  // read-ahead from the stream
   size_t block_begin = 0;
   size_t block_end = 0;
-  std::string piece;        // the current piece, NUL-terminated by string
+  std::string piece;        // the current piece (may hold NUL bytes)
+  std::string time_token;   // time stamp of the line being handled
+  std::string keyword;
   int64_t consumed = 0;
 };
 

@@ -1,1 +1,46 @@
-// placeholder
+// The chat log page: head, chat lines, game headings and the close.
+#include "analyzelog/chat_log.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "diverse/funname.h"
+
+void chat_log::open() {
+  chatfile.open("chat.htm");
+  std::error_code error;
+  path = std::filesystem::absolute("chat.htm", error).string();
+  if (error) path = "chat.htm";
+  chatfile.write("<html>");
+  chatfile.write("<title>Morv chatlog</title>\r\n");
+  chatfile.write(
+      "<body text=#FFFFFF bgcolor=#000000 class=text link=#FFFFFF "
+      "vlink=#FFFFFF alink=#FFFFFF>\r\n");
+  write_game_heading(1);
+}
+
+void chat_log::write_line(std::string_view raw_name, std::string_view message,
+                          bool spectator_form) {
+  std::string line = spectator_form ? "<b>[---- " : "<b>";
+  line += diverse::funname_to_html(raw_name);
+  line += "</b>";
+  line += diverse::funname_to_html(message);
+  line += spectator_form ? " ----]<br>\r\n" : "<br>\r\n";
+  chatfile.write(line);
+}
+
+void chat_log::write_game_heading(int number) {
+  chatfile.print("<p><i><b>Game %i</b></i></p>\r\n", number);
+}
+
+void chat_log::finish() {
+  if (!chatfile.is_open()) return;
+  chatfile.write("</body>");
+  chatfile.write("</html>");
+  chatfile.close();
+  std::error_code error;
+  auto size = std::filesystem::file_size(path, error);
+  if (error) size = 0;
+  std::printf("\n\nWrote chat.htm [%lld byte]", static_cast<long long>(size));
+}

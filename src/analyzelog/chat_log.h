@@ -2,6 +2,7 @@
 #ifndef MORV_ANALYZELOG_CHAT_LOG_H_
 #define MORV_ANALYZELOG_CHAT_LOG_H_
 
+#include <string>
 #include <string_view>
 
 #include "output/outputfile.h"
@@ -9,6 +10,7 @@
 // Owned by morv_main for the whole run. Opened (with its head, "Game 1") by
 // the first log reader when the chat log option is on; later readers write
 // to the same page; the driver finishes it once after the last log file.
+// Every write does nothing while the page is not open.
 class chat_log {
  public:
   chat_log() = default;
@@ -17,19 +19,25 @@ class chat_log {
   chat_log& operator=(const chat_log&) = delete;
 
   // Creates "chat.htm" in the current folder and writes the head; the
-  // output file's fatal error when it cannot be created.
+  // output file's fatal error when it cannot be created. The page's full
+  // path is kept, so the current folder may change afterwards.
   void open();
   bool is_open() const { return chatfile.is_open(); }
-  // One chat line: raw speaker name and message (starting with ':').
+  // One chat line: raw speaker name and message (starting with ':'), both
+  // converted to coloured, escaped HTML. spectator_form brackets the line
+  // as spectator chat.
   void write_line(std::string_view raw_name, std::string_view message,
                   bool spectator_form);
   // "<p><i><b>Game %i</b></i></p>\r\n" with number.
   void write_game_heading(int number);
   // Writes the end, closes the page, and prints
-  // "\n\nWrote chat.htm [%i byte]" with its size.
+  // "\n\nWrote chat.htm [%i byte]" with its size. Nothing when not open.
   void finish();
 
   outputfile chatfile;
+
+ private:
+  std::string path;  // absolute path of the open page
 };
 
 #endif  // MORV_ANALYZELOG_CHAT_LOG_H_

@@ -1,1 +1,181 @@
-// placeholder
+// The keyword dispatch of the log reader and the handler of every event.
+#include <string>
+
+#include "analyzelog/analyzelog.h"
+#include "analyzelog/chat_log.h"
+#include "config/configdata.h"
+#include "diverse/numbers.h"
+#include "diverse/text.h"
+#include "stats/resultdata.h"
+
+namespace {
+
+constexpr int SPECTATOR = 3;
+
+// Settings values live in 63-character fields; -1 stands for "not given".
+int setting_number(const std::string& text) {
+  if (text.empty()) return -1;
+  return diverse::string_to_int(
+      diverse::cut(text, analyzelog::MAX_FIELD));
+}
+
+}  // namespace
+
+// Compared in this order; the first match decides.
+const analyzelog::event_rule analyzelog::dispatch_table[] = {
+    {"Item:", false, true, &analyzelog::handle_item},
+    {"Kill:", false, true, &analyzelog::handle_kill},
+    {"----", true, false, &analyzelog::handle_nothing},
+    {"ClientUserinfoChanged:", false, true, &analyzelog::handle_userinfo},
+    {"ClientBegin:", false, false, &analyzelog::handle_nothing},
+    {"ClientConnect:", false, false, &analyzelog::handle_connect},
+    {"ClientDisconnect:", false, false, &analyzelog::handle_disconnect},
+    {"say:", false, false, &analyzelog::handle_say},
+    {"sayteam:", false, false, &analyzelog::handle_nothing},
+    {"score:", false, false, &analyzelog::handle_score},
+    {"InitGame:", false, false, &analyzelog::handle_initgame},
+    {"Warmup:", false, false, &analyzelog::handle_warmup},
+    {"Game_Start:", false, false, &analyzelog::handle_game_start},
+    {"Game_End:", false, false, &analyzelog::handle_game_end},
+    {"Exit:", false, false, &analyzelog::handle_exit},
+    {"ShutdownGame:", false, false, &analyzelog::handle_shutdown},
+};
+
+int analyzelog::dispatch(const std::string& word) {
+  for (const event_rule& rule : dispatch_table) {
+    bool match = rule.prefix ? word.starts_with(rule.keyword)
+                             : word == rule.keyword;
+    if (!match) continue;
+    if (rule.skipped_while_ignoring && ignore_events) return 0;
+    return (this->*rule.handler)();
+  }
+  return 0;
+}
+
+int analyzelog::handle_nothing() { return 0; }
+
+int analyzelog::handle_item() {
+  int client = next_number(' ');
+  std::string item;
+  next_token(item, '\n');
+  item = diverse::cut(item, MAX_FIELD);
+  result.add_item(client, item.c_str(), line_time());
+  return 0;
+}
+
+int analyzelog::handle_kill() {
+  int killer = next_number(' ');
+  int victim = next_number(' ');
+  int weapon = next_number(' ');
+  result.add_kill(killer, victim, weapon, line_time());
+  return 0;
+}
+
+int analyzelog::handle_userinfo() {
+  int client = next_number(' ');
+  std::string name, team, skill, key, value;
+  // An empty field is skipped by the tokenizer, so the pairs after it
+  // shift; the scan ends at the first empty key.
+  for (;;) {
+    next_token(key, '\\');
+    if (key.empty()) break;
+    next_token(value, '\\');
+    if (key == "n") name = diverse::cut(value, MAX_FIELD);
+    if (key == "t") team = value;
+    if (key == "skill") skill = value;
+  }
+  int time = line_time();
+  if (result.client_userinfo(client, name, setting_number(skill),
+                             setting_number(team), time) == 1) {
+    ignore_events = true;
+  }
+  return 0;
+}
+
+int analyzelog::handle_connect() {
+  int client = next_number(' ');
+  result.client_connect(client, line_time());
+  return 0;
+}
+
+int analyzelog::handle_disconnect() {
+  int client = next_number(' ');
+  if (result.client_disconnect(client, line_time()) == 1) ignore_events = true;
+  return 0;
+}
+
+// The message keeps the colon that ended the name.
+int analyzelog::handle_say() {
+  std::string name, message;
+  next_token(name, ':');
+  next_token(message, '\n');
+  if (!config.write_chatlog || !chatfile.is_open()) return 0;
+  int found = result.find_player(name);
+  bool spectator = found >= 0 && result.get_player(found).team == SPECTATOR;
+  chatfile.write_line(name, message, result.gametype == 1 && spectator);
+  return 0;
+}
+
+int analyzelog::handle_score() {
+  next_number(' ');  // the score itself is not used
+  next_number(' ');
+  int ping = next_number(' ');
+  next_number(' ');
+  int client = next_number(' ');
+  result.add_ping(client, ping);
+  return 0;
+}
+
+int analyzelog::handle_initgame() {
+  ignore_events = result.gametype == 1 && exit_seen;
+  exit_seen = false;
+  result.start_game(line_time());
+  std::string key, value;
+  do {
+    next_token(key, '\\');
+    next_token(value, '\\');
+    store_setting(diverse::cut(key, MAX_FIELD), diverse::cut(value, MAX_FIELD));
+  } while (!value.empty());
+  return 0;
+}
+
+void analyzelog::store_setting(const std::string& key, const std::string& value) {
+  if (key == "mapname") {
+    result.mapname = diverse::to_lower(value);
+  } else if (key == "gamename") {
+    result.gamename = value;
+  } else if (key == "fraglimit") {
+    result.fraglimit = diverse::string_to_int(value);
+  } else if (key == "timelimit") {
+    result.timelimit = diverse::string_to_int(value);
+  } else if (key == "g_gametype") {
+    result.set_gametype(diverse::string_to_int(value));
+  }
+}
+
+int analyzelog::handle_warmup() {
+  result.end_game(line_time());
+  ignore_events = true;
+  return 0;
+}
+
+int analyzelog::handle_game_start() {
+  ignore_events = false;
+  return 0;
+}
+
+int analyzelog::handle_game_end() {
+  ignore_events = true;
+  return 0;
+}
+
+int analyzelog::handle_exit() {
+  ignore_events = true;
+  exit_seen = true;
+  return 0;
+}
+
+int analyzelog::handle_shutdown() {
+  result.end_game(line_time());
+  return 1;
+}

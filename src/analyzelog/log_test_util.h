@@ -1,0 +1,78 @@
+// Test fixture that feeds log text through a reader into a game record.
+#ifndef MORV_ANALYZELOG_LOG_TEST_UTIL_H_
+#define MORV_ANALYZELOG_LOG_TEST_UTIL_H_
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "analyzelog/analyzelog.h"
+#include "analyzelog/chat_log.h"
+#include "config/configdata.h"
+#include "main/fatal_error.h"
+#include "stats/resultdata.h"
+#include "test_util.h"
+
+struct fatal_exit {
+  std::string message;
+};
+
+inline void throw_fatal(const std::string& message) {
+  throw fatal_exit{message};
+}
+
+// Runs in a fresh temporary folder (chat.htm lands there). The run-wide
+// ignore_events flag is cleared before and after every test.
+class log_test : public temp_folder_test {
+ protected:
+  void SetUp() override {
+    temp_folder_test::SetUp();
+    analyzelog::ignore_events = false;
+  }
+  void TearDown() override {
+    reader.reset();
+    if (file != nullptr) std::fclose(file);
+    analyzelog::ignore_events = false;
+    set_fatal_hook(nullptr);
+    temp_folder_test::TearDown();
+  }
+
+  // Makes text the log of a new reader; the game record is kept from an
+  // earlier log (as the driver keeps one per file, a test may share it).
+  void open_log(const std::string& text) {
+    reader.reset();
+    if (file != nullptr) std::fclose(file);
+    file = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::rewind(file);
+    if (!game) game = std::make_unique<resultdata>(config);
+    reader = std::make_unique<analyzelog>(file, *game, config, chat);
+  }
+  // Resets the record and reads the next game, as the driver does.
+  int next_game() {
+    game->reset();
+    return reader->parse();
+  }
+  // Reads the log to its end; returns the number of finished games.
+  int count_games() {
+    int games = 0;
+    while (next_game() == 1) ++games;
+    return games;
+  }
+  // The record of the player with this raw name (fails the test if none).
+  const player_t& player(const std::string& name) {
+    int index = game->find_player(name);
+    EXPECT_GE(index, 0) << name;
+    return game->get_player(index < 0 ? 0 : index);
+  }
+
+  configdata config;
+  chat_log chat;
+  std::unique_ptr<resultdata> game;
+  std::FILE* file = nullptr;
+  std::unique_ptr<analyzelog> reader;
+};
+
+#endif  // MORV_ANALYZELOG_LOG_TEST_UTIL_H_
