@@ -10,6 +10,7 @@
 #include "config/configdata.h"
 #include "config/sortkey.h"
 #include "diverse/text.h"
+#include "stats/exchange_order.h"
 
 namespace {
 
@@ -59,6 +60,29 @@ bool out_of_order(const sort_value& a, const sort_value& b, int key,
   return reverse ? a.number > b.number : a.number < b.number;
 }
 
+// Puts the player at order[i] in slot i, for every i, with its matrix row
+// and column: the same as the exchanges that lead to that order.
+void reorder_players(resultdata& game, const std::vector<int>& order) {
+  size_t n = order.size();
+  bool moved = false;
+  for (size_t i = 0; i < n && !moved; ++i) moved = order[i] != int(i);
+  if (!moved) return;
+  std::vector<player_t> records(game.players.begin(),
+                                game.players.begin() + std::ptrdiff_t(n));
+  for (size_t i = 0; i < n; ++i) game.players[i] = records[size_t(order[i])];
+  std::vector<uint16_t> counters(n * n);
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    for (size_t k = 0; k < n; ++k) {
+      const uint16_t* row = &game.kill_matrix[game.matrix_index(order[k], 0, w)];
+      for (size_t v = 0; v < n; ++v) counters[k * n + v] = row[order[v]];
+    }
+    for (size_t k = 0; k < n; ++k) {
+      std::copy_n(&counters[k * n], n,
+                  &game.kill_matrix[game.matrix_index(int(k), 0, w)]);
+    }
+  }
+}
+
 bool is_human(const player_t& player) { return player.bot_skill == -1; }
 
 bool took_part(const player_t& player) {
@@ -70,21 +94,20 @@ bool took_part(const player_t& player) {
 
 void resultdata::sort(int key, bool reverse) {
   if (key < SORT_TEAM || key > SORT_PLAYTIME) return;
-  // Key values do not change while sorting, so they are taken once and
-  // exchanged along with the players.
+  // Key values do not change while sorting, so they are taken once.
   std::vector<sort_value> values;
   values.reserve(static_cast<size_t>(num_players));
   for (int i = 0; i < num_players; ++i) {
     values.push_back(key_value(players[i], key));
   }
-  for (int i = 0; i + 1 < num_players; ++i) {
-    for (int j = i + 1; j < num_players; ++j) {
-      if (out_of_order(values[i], values[j], key, reverse)) {
-        swap_players(i, j);
-        std::swap(values[i], values[j]);
-      }
-    }
-  }
+  // The exchange procedure's order, found without its exchanges; the
+  // records and the matrix are then moved once.
+  std::vector<int> order =
+      exchange_order(rank_positions(num_players, [&](int a, int b) {
+        return out_of_order(values[size_t(b)], values[size_t(a)], key,
+                            reverse);
+      }));
+  reorder_players(*this, order);
 }
 
 void resultdata::swap_players(int i, int j) {

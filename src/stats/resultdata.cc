@@ -36,15 +36,25 @@ void resultdata::reset() {
   mapname.clear();
   timelimit = 0;
   fraglimit = 0;
-  std::fill(kill_matrix.begin(), kill_matrix.end(), 0);
+  // Only the records and the matrix corner that the players since the
+  // last reset used can hold anything; the rest is still clear. Clearing
+  // all of a 512-player matrix for every game would cost 20 MB of writes.
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    for (int k = 0; k < used_players; ++k) {
+      std::fill_n(kill_matrix.begin() +
+                      static_cast<std::ptrdiff_t>(matrix_index(k, 0, w)),
+                  used_players, 0);
+    }
+  }
+  for (int i = 0; i < used_players; ++i) players[i].reset();
   for (int i = 0; i < capacity; ++i) {
     streak[i] = 0;
     streak_start[i] = 0;
-    players[i].reset();
   }
   teams[1].reset();
   teams[2].reset();
   num_players = 0;
+  used_players = 0;
 }
 
 int resultdata::add_player() {
@@ -56,6 +66,7 @@ int resultdata::add_player() {
     grow();
   }
   players[num_players].reset();
+  used_players = std::max(used_players, num_players + 1);
   return num_players++;
 }
 

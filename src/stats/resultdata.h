@@ -126,6 +126,9 @@ class resultdata {
   const configdata& config;
   int num_players = 0;
   int capacity = INITIAL_CAPACITY;
+  // Most players in use since the last reset: reset clears that many
+  // records and that corner of the matrix.
+  int used_players = 0;
   std::array<client_slot, MAX_CLIENTS> clients{};
   std::array<player_t, 3> teams;
   std::array<int, MAX_CLIENTS + 1> streak{};

@@ -127,3 +127,23 @@ TEST_F(resultdata_test, accessors_and_weapon_kills) {
   EXPECT_EQ(game->kill_matrix[game->matrix_index(1, 0, 39)], 2);
   EXPECT_EQ(game->matrix_index(1, 0, 39), (39u * 16u + 1u) * 16u);
 }
+
+TEST_F(resultdata_test, reset_clears_what_a_bigger_game_left_after_compaction) {
+  for (int i = 0; i < 40; ++i) game->add_player();
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    for (int k = 0; k < 40; ++k) {
+      for (int v = 0; v < 40; ++v) game->set_kills(k, v, w, 1);
+    }
+  }
+  game->get_player(39).kills[0] = 5;
+  game->num_players = 3;  // as after a compaction that dropped 37 players
+  game->reset();
+  EXPECT_EQ(game->capacity, 64);
+  size_t nonzero = 0;
+  for (uint16_t counter : game->kill_matrix) nonzero += counter != 0;
+  EXPECT_EQ(nonzero, 0u);
+  EXPECT_EQ(game->get_player(39).kills[0], 0u);
+  game->add_player();
+  game->reset();  // a smaller game after the big one
+  EXPECT_EQ(game->get_kills(0, 0, 0), 0);
+}
