@@ -1,138 +1,186 @@
-// The ranking sort: the exchange procedure on the run-wide player list and
-// on a player's opponent list.
+// The ranking sort: the order of the exchange procedure on the run-wide
+// player list and on a player's opponent list, found in O(n log n).
 #include "stats/resultdata_total.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "config/sortkey.h"
 #include "main/fatal_error.h"
+#include "stats/exchange_order.h"
 
 namespace {
 
-unsigned char lower_byte(char c) {
-  unsigned char u = static_cast<unsigned char>(c);
-  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
-
-// True when a, lower-cased, compares greater than b, lower-cased, byte-wise
-// as unsigned bytes (a prefix comes first).
-bool lower_greater(std::string_view a, std::string_view b) {
-  size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (size_t i = 0; i < n; ++i) {
-    unsigned char x = lower_byte(a[i]);
-    unsigned char y = lower_byte(b[i]);
-    if (x != y) return x > y;
+std::string lower_name(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  return a.size() > b.size();
+  return lower;
 }
 
-// Whether b must come before a in the player ranking.
-bool player_before(const player_t& a, const player_t& b, int key) {
+double player_value(const player_t& p, int key) {
   switch (key) {
-    case SORT_TEAM: return a.team < b.team;
-    case SORT_RATIO: return a.ratio() < b.ratio();
-    case SORT_EFF: return a.eff() < b.eff();
-    case SORT_SKILL: return a.skill() < b.skill();
-    case SORT_KILLS: return a.kills[0] < b.kills[0];
-    case SORT_KILLED: return a.killed[0] < b.killed[0];
-    case SORT_NAME: return lower_greater(a.plain_name, b.plain_name);
-    case SORT_FRAGS: return a.frags() < b.frags();
-    case SORT_SCORE: return a.score() < b.score();
-    case SORT_PLAYTIME: return a.playtime < b.playtime;
-    default: fatal_error("resultdata_total::sort_players - invalid case");
+    case SORT_TEAM: return p.team;
+    case SORT_RATIO: return p.ratio();
+    case SORT_EFF: return p.eff();
+    case SORT_SKILL: return p.skill();
+    case SORT_KILLS: return p.kills[0];
+    case SORT_KILLED: return p.killed[0];
+    case SORT_FRAGS: return p.frags();
+    case SORT_SCORE: return p.score();
+    default: return p.playtime;
   }
 }
 
-// Whether b must come before a in an opponent list.
-bool p2p_before(const p2p_t& a, const p2p_t& b, int key) {
-  switch (key) {
-    case SORT_KILLS: return a.kills[0] < b.kills[0];
-    case SORT_KILLED: return a.deaths[0] < b.deaths[0];
-    case SORT_NAME: return lower_greater(a.plain_name, b.plain_name);
-    default: fatal_error("resultdata_total::sort_p2ps - invalid case");
-  }
+double p2p_value(const p2p_t& p, int key) {
+  return key == SORT_KILLS ? p.kills[0] : p.deaths[0];
 }
 
-// Exchanges the node behind pa with the node behind pb (which stands
-// later in the list) by relinking; no record contents move.
-template <typename node>
-void exchange(node* pa, node* pb) {
-  std::unique_ptr<node> a = std::move(pa->next);
-  if (pb == a.get()) {
-    std::unique_ptr<node> b = std::move(a->next);
-    a->next = std::move(b->next);
-    b->next = std::move(a);
-    pa->next = std::move(b);
-  } else {
-    std::unique_ptr<node> b = std::move(pb->next);
-    std::swap(a->next, b->next);
-    pb->next = std::move(a);
-    pa->next = std::move(b);
-  }
+bool valid_player_key(int key) {
+  return key >= SORT_TEAM && key <= SORT_PLAYTIME;
 }
 
-// The exchange procedure: pass i brings to position i a node that no later
-// node must precede; each exchange moves the front node to the place of the
-// node it was exchanged with. The order of equal keys depends on this, and
-// the pages show it, so it must not be replaced by another sort.
-template <typename node, typename before_fn, typename step_fn>
-void exchange_sort(node& head, int p_count, const char* operation,
-                   before_fn before, step_fn on_step) {
-  node* pa = &head;
-  node* a = head.next.get();
-  for (int i = 0; i < p_count - 1; ++i) {
-    on_step();
-    node* pb = a;
-    node* b = a ? a->next.get() : nullptr;
-    for (int j = i + 1; j < p_count; ++j) {
-      if (a == nullptr || b == nullptr) {
-        fatal_error("resultdata_total::%s: error for i=%i, j=%i, p_count=%i",
-                    operation, i, j, p_count);
-      }
-      if (!before(*a, *b)) {
-        pb = b;
-        b = b->next.get();
-        continue;
-      }
-      exchange(pa, pb);
-      pb = a;
-      a = b;
-      b = pb->next.get();
+bool valid_p2p_key(int key) {
+  return key == SORT_KILLS || key == SORT_KILLED || key == SORT_NAME;
+}
+
+// Ranks of descending numbers (integers are exact in a double).
+std::vector<int> rank_numbers(const std::vector<double>& values) {
+  std::vector<std::pair<double, int>> sorted;
+  sorted.reserve(values.size());
+  for (size_t i = 0; i < values.size(); ++i) {
+    sorted.emplace_back(values[i], static_cast<int>(i));
+  }
+  std::sort(sorted.begin(), sorted.end(),
+            [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<int> rank(values.size());
+  int group = 0;
+  for (size_t i = 0; i < sorted.size(); ++i) {
+    if (i > 0 && sorted[i - 1].first > sorted[i].first) ++group;
+    rank[size_t(sorted[i].second)] = group;
+  }
+  return rank;
+}
+
+// The first eight bytes of a name as a number that orders like the bytes.
+uint64_t name_prefix(const std::string& name) {
+  uint64_t prefix = 0;
+  for (size_t i = 0; i < 8; ++i) {
+    unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+    prefix = (prefix << 8) | c;
+  }
+  return prefix;
+}
+
+// Ranks of ascending names by unsigned bytes, a prefix first (std::string
+// compares as unsigned bytes). The numeric prefixes settle most
+// comparisons without touching the strings.
+std::vector<int> rank_names(const std::vector<std::string>& names) {
+  std::vector<std::pair<uint64_t, int>> sorted;
+  sorted.reserve(names.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    sorted.emplace_back(name_prefix(names[i]), static_cast<int>(i));
+  }
+  auto less = [&names](const auto& a, const auto& b) {
+    if (a.first != b.first) return a.first < b.first;
+    return names[size_t(a.second)] < names[size_t(b.second)];
+  };
+  std::sort(sorted.begin(), sorted.end(), less);
+  std::vector<int> rank(names.size());
+  int group = 0;
+  for (size_t i = 0; i < sorted.size(); ++i) {
+    if (i > 0 && less(sorted[i - 1], sorted[i])) ++group;
+    rank[size_t(sorted[i].second)] = group;
+  }
+  return rank;
+}
+
+// Puts the list behind head (at least two nodes, a known key) in the
+// order the exchange procedure leaves. The nodes are taken out of the list
+// and relinked; no record is copied, as with the exchanges. The key values
+// never change while sorting, so each is read once.
+// Returns the number of nodes.
+template <typename node, typename value_fn>
+int sort_list(node& head, int key, value_fn value) {
+  std::vector<node*> nodes;
+  std::vector<double> numbers;
+  std::vector<std::string> names;
+  for (node* p = head.next.release(); p != nullptr;) {
+    nodes.push_back(p);
+    if (key == SORT_NAME) {
+      names.push_back(lower_name(p->plain_name));
+    } else {
+      numbers.push_back(value(*p, key));
     }
-    pa = a;
-    a = a->next.get();
+    p = p->next.release();  // ownership is rebuilt below
   }
+  std::vector<int> order = exchange_order(
+      key == SORT_NAME ? rank_names(names) : rank_numbers(numbers));
+  node* last = &head;
+  for (int i : order) {
+    last->next.reset(nodes[size_t(i)]);
+    last = nodes[size_t(i)];
+  }
+  return static_cast<int>(nodes.size());
+}
+
+template <typename node>
+bool two_or_more(const node& head) {
+  return head.next != nullptr && head.next->next != nullptr;
+}
+
+// The progress display of the procedure: one figure per pass, k * 100 /
+// p_count for pass k, each erasing the previous one; written in blocks.
+void print_progress(int p_count) {
+  std::string block;
+  char figure[32];
+  int length = 0;
+  int shown = -1;
+  for (int k = 1; k < p_count; ++k) {
+    int percent = static_cast<int>(int64_t{k} * 100 / p_count);
+    if (percent != shown) {
+      length = std::snprintf(figure, sizeof figure,
+                             "\b\b\b\b\b\b\b(%3i %%)", percent);
+      shown = percent;
+    }
+    block.append(figure, static_cast<size_t>(length));
+    if (block.size() >= 1 << 16) {
+      std::fwrite(block.data(), 1, block.size(), stdout);
+      block.clear();
+    }
+  }
+  std::fwrite(block.data(), 1, block.size(), stdout);
 }
 
 }  // namespace
 
 void resultdata_total::sort_players(int key) {
-  const int p_count = count_players();
   sort_key = key;
   std::printf("\n- Sorting all players        ");
-  int k = 0;
-  exchange_sort(
-      players, p_count, "sort_players",
-      [key](const player_t& a, const player_t& b) {
-        return player_before(a, b, key);
-      },
-      [&k, p_count] {
-        ++k;
-        std::printf("\b\b\b\b\b\b\b(%3i %%)",
-                    static_cast<int>(int64_t{k} * 100 / p_count));
-      });
+  if (!two_or_more(players)) {
+    print_progress(count_players());
+  } else if (valid_player_key(key)) {
+    print_progress(sort_list(players, key, player_value));
+  } else {
+    // The procedure shows its first figure, then meets the key.
+    std::printf("\b\b\b\b\b\b\b(%3i %%)",
+                static_cast<int>(100 / count_players()));
+    fatal_error("resultdata_total::sort_players - invalid case");
+  }
   std::printf("\b\b\b\b\b\b\b(100 %%)\n");
 }
 
 void resultdata_total::sort_p2ps(player_t& player, int key) {
-  const int p_count = count_p2ps(player);
   sort_key = key;
-  exchange_sort(
-      player.p2ps, p_count, "sort_p2ps",
-      [key](const p2p_t& a, const p2p_t& b) { return p2p_before(a, b, key); },
-      [] {});
+  if (!two_or_more(player.p2ps)) return;
+  if (!valid_p2p_key(key)) {
+    fatal_error("resultdata_total::sort_p2ps - invalid case");
+  }
+  sort_list(player.p2ps, key, p2p_value);
 }

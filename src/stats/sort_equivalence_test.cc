@@ -1,8 +1,10 @@
-// Differential tests: the fast game sort gives exactly the players, the
-// kill matrix and the order of the literal exchange procedure, for every
-// key and both directions, on random games with many ties.
+// Differential tests: the fast game and ranking sorts give exactly what
+// the literal exchange procedures give (players, kill matrix, list order,
+// progress display), for every key and both directions of the game sort,
+// on random lists with many ties.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
@@ -12,6 +14,7 @@
 #include "config/sortkey.h"
 #include "diverse/text.h"
 #include "stats/resultdata.h"
+#include "stats/resultdata_total.h"
 
 namespace {
 
@@ -86,7 +89,158 @@ void fill(resultdata& game, int n, uint32_t seed) {
   }
 }
 
+// The ranking sort's literal procedure on a linked list: pass i compares
+// node A at position i with every later node B and, when B must come
+// first, relinks the two at once (B to position i, A to B's place).
+template <typename node, typename before_fn>
+void literal_list_sort(node& head, int p_count, before_fn before,
+                       std::string& progress) {
+  node* pa = &head;
+  node* a = head.next.get();
+  for (int i = 0; i < p_count - 1; ++i) {
+    char figure[32];
+    std::snprintf(figure, sizeof figure, "\b\b\b\b\b\b\b(%3i %%)",
+                  (i + 1) * 100 / p_count);
+    progress += figure;
+    node* pb = a;
+    node* b = a->next.get();
+    for (int j = i + 1; j < p_count; ++j) {
+      if (!before(*a, *b)) {
+        pb = b;
+        b = b->next.get();
+        continue;
+      }
+      // Exchange A (behind pa) and B (behind pb).
+      std::unique_ptr<node> owned_a = std::move(pa->next);
+      if (pb == a) {
+        std::unique_ptr<node> owned_b = std::move(a->next);
+        a->next = std::move(owned_b->next);
+        owned_b->next = std::move(owned_a);
+        pa->next = std::move(owned_b);
+      } else {
+        std::unique_ptr<node> owned_b = std::move(pb->next);
+        std::swap(owned_a->next, owned_b->next);
+        pb->next = std::move(owned_a);
+        pa->next = std::move(owned_b);
+      }
+      pb = a;
+      a = b;
+      b = pb->next.get();
+    }
+    pa = a;
+    a = a->next.get();
+  }
+}
+
+bool name_greater(const std::string& a, const std::string& b) {
+  return diverse::to_lower(a) > diverse::to_lower(b);
+}
+
+bool literal_player_before(const player_t& a, const player_t& b, int key) {
+  switch (key) {
+    case SORT_TEAM: return a.team < b.team;
+    case SORT_RATIO: return a.ratio() < b.ratio();
+    case SORT_EFF: return a.eff() < b.eff();
+    case SORT_SKILL: return a.skill() < b.skill();
+    case SORT_KILLS: return a.kills[0] < b.kills[0];
+    case SORT_KILLED: return a.killed[0] < b.killed[0];
+    case SORT_NAME: return name_greater(a.plain_name, b.plain_name);
+    case SORT_FRAGS: return a.frags() < b.frags();
+    case SORT_SCORE: return a.score() < b.score();
+    default: return a.playtime < b.playtime;
+  }
+}
+
+bool literal_p2p_before(const p2p_t& a, const p2p_t& b, int key) {
+  switch (key) {
+    case SORT_KILLS: return a.kills[0] < b.kills[0];
+    case SORT_KILLED: return a.deaths[0] < b.deaths[0];
+    default: return name_greater(a.plain_name, b.plain_name);
+  }
+}
+
+// Two equal run-wide lists of n players, each with n / 4 opponents.
+void fill_totals(resultdata_total& totals, int n, uint32_t seed) {
+  std::mt19937 random(seed);
+  player_t* last = &totals.players;
+  for (int i = 0; i < n; ++i) {
+    last = last->append();
+    last->set_name(NAMES[random() % std::size(NAMES)]);
+    last->number = i + 1;
+    last->kills[0] = random() % 4;
+    last->killed[0] = random() % 4;
+    last->suicides[0] = random() % 2;
+    last->deaths = static_cast<uint16_t>(random() % 2);
+    last->playtime = static_cast<int>(random() % 3) * 60;
+    p2p_t* opponent = &last->p2ps;
+    for (int k = 0; k < n / 4; ++k) {
+      opponent = opponent->append();
+      opponent->set_name(NAMES[random() % std::size(NAMES)]);
+      opponent->kills[0] = random() % 3;
+      opponent->deaths[0] = random() % 3;
+    }
+  }
+}
+
+template <typename node>
+std::vector<std::string> order_of(node& head) {
+  std::vector<std::string> names;
+  for (node* p = head.next.get(); p; p = p->next.get()) {
+    names.push_back(p->name + "/" + std::to_string(p->kills[0]));
+  }
+  return names;
+}
+
+std::vector<int> numbers_of(resultdata_total& totals) {
+  std::vector<int> numbers;
+  for (player_t* p = totals.players.next.get(); p; p = p->next.get()) {
+    numbers.push_back(p->number);
+  }
+  return numbers;
+}
+
 }  // namespace
+
+TEST(sort_equivalence_test, ranking_sorts_match_literal_list_procedure) {
+  configdata config;
+  uint32_t seed = 500;
+  for (int n : {0, 1, 2, 3, 7, 33, 250}) {
+    resultdata_total fast(config);
+    resultdata_total literal(config);
+    fill_totals(fast, n, ++seed);
+    fill_totals(literal, n, seed);
+    // Keys in turn on the same lists, so each sort starts from the order
+    // the previous one left, as on the ranking pages.
+    for (int key : {6, 1, 0, 2, 3, 4, 5, 7, 8, 9, 6, 4}) {
+      testing::internal::CaptureStdout();
+      fast.sort_players(key);
+      std::string shown = testing::internal::GetCapturedStdout();
+      std::string progress = "\n- Sorting all players        ";
+      literal_list_sort(literal.players, n,
+                        [key](const player_t& a, const player_t& b) {
+                          return literal_player_before(a, b, key);
+                        },
+                        progress);
+      progress += "\b\b\b\b\b\b\b(100 %)\n";
+      ASSERT_EQ(numbers_of(fast), numbers_of(literal)) << n << " key " << key;
+      ASSERT_EQ(shown, progress) << n << " key " << key;
+    }
+    player_t* f = fast.players.next.get();
+    for (player_t* l = literal.players.next.get(); l; l = l->next.get()) {
+      for (int key : {6, 4, 5, 4}) {
+        std::string ignored;
+        fast.sort_p2ps(*f, key);
+        literal_list_sort(l->p2ps, literal.count_p2ps(*l),
+                          [key](const p2p_t& a, const p2p_t& b) {
+                            return literal_p2p_before(a, b, key);
+                          },
+                          ignored);
+        ASSERT_EQ(order_of(f->p2ps), order_of(l->p2ps)) << n << " " << key;
+      }
+      f = f->next.get();
+    }
+  }
+}
 
 TEST(sort_equivalence_test, game_sort_matches_literal_exchange) {
   configdata config;
