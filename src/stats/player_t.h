@@ -61,7 +61,7 @@ class player_t {
   int team = -1;
   std::string html_name;
   std::string plain_name;
-  std::string team_history;  // team codes as bytes 1..3, at most 15
+  std::string team_history;  // team codes as raw bytes (0 adds none), <= 15
   int games = 0;
   int ping_count = 0;
   int ping_sum = 0;

@@ -71,13 +71,13 @@ int resultdata::add_player() {
 }
 
 void resultdata::grow() {
-  std::vector<uint16_t> old = std::move(kill_matrix);
   int old_capacity = capacity;
-  capacity *= 2;
-  if (capacity > 512) {
+  if (old_capacity * 2 > 512) {
     fatal_error("resultdata::add_player - too many clients in game (%i)",
                 num_players);
   }
+  std::vector<uint16_t> old = std::move(kill_matrix);
+  capacity = old_capacity * 2;
   kill_matrix.assign(matrix_size(capacity), 0);
   for (int w = 0; w < MAX_WEAPONS; ++w) {
     for (int k = 0; k < num_players; ++k) {

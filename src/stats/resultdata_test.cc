@@ -7,15 +7,8 @@
 #include <string>
 
 #include "config/configdata.h"
-#include "main/fatal_error.h"
 
 namespace {
-
-struct fatal_exit {
-  std::string message;
-};
-
-void throw_fatal(const std::string& message) { throw fatal_exit{message}; }
 
 class resultdata_test : public testing::Test {
  protected:
@@ -23,7 +16,6 @@ class resultdata_test : public testing::Test {
     game = std::make_unique<resultdata>(config);
     game->reset();
   }
-  void TearDown() override { set_fatal_hook(nullptr); }
 
   configdata config;
   std::unique_ptr<resultdata> game;
@@ -94,20 +86,6 @@ TEST_F(resultdata_test, growth_at_sixteenth_player_keeps_counts) {
   EXPECT_EQ(game->get_kills(14, 3, 7), 9);
   EXPECT_EQ(game->get_kills(0, 14, 0), 65535);
   EXPECT_EQ(game->get_kills(3, 14, 7), 0);
-}
-
-TEST_F(resultdata_test, player_limit_is_511) {
-  for (int i = 0; i < 511; ++i) game->add_player();
-  EXPECT_EQ(game->get_num_players(), 511);
-  EXPECT_EQ(game->capacity, 512);
-  set_fatal_hook(throw_fatal);
-  std::string message;
-  try {
-    game->add_player();
-  } catch (const fatal_exit& fatal) {
-    message = fatal.message;
-  }
-  EXPECT_EQ(message, "resultdata::add_player - too many clients in game (511)");
 }
 
 TEST_F(resultdata_test, accessors_and_weapon_kills) {
