@@ -1,0 +1,43 @@
+// Date line and top links of the game pages, and the games folder moves.
+#include "output/site_nav.h"
+
+#include <algorithm>
+
+#include "config/configdata.h"
+#include "diverse/folders.h"
+#include "diverse/time_text.h"
+#include "main/fatal_error.h"
+#include "output/outputfile.h"
+
+void write_top_links(outputfile& file, const configdata& config,
+                     const char* prefix) {
+  file.print("<p class=text>[%s]</p>\r\n", diverse::local_date_text().c_str());
+  if (!config.homepage_address.empty()) {
+    file.print("<p class=\"title\"><a href=\"%s\"><font color=red>%s</font>"
+               "</a></p>",
+               config.homepage_address.c_str(),
+               config.homepage_string.c_str());
+  }
+  file.print("<p class=\"title\"><a href=\"%splayers.htm\"><font color=red>"
+             "All players</font></a></p>",
+             prefix);
+  if (config.top_players > 0) {
+    file.print("<p class=\"title\"><a href=\"%stop_players.htm\">"
+               "<font color=red>Top %i players</font></a></p>",
+               prefix, config.top_players);
+  }
+}
+
+void enter_subfolder(configdata& config, const char* name) {
+  if (!diverse::change_folder(name)) fatal_error("Couldn't open %s", name);
+  config.in_subfolder = true;
+}
+
+void leave_subfolder(configdata& config) {
+  if (!diverse::change_folder("..")) fatal_error("Couldn't open %s", "..");
+  config.in_subfolder = false;
+}
+
+int games_per_list_page(const configdata& config) {
+  return std::max(1, config.games_per_file);
+}
