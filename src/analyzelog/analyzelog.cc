@@ -18,22 +18,48 @@ analyzelog::analyzelog(std::FILE* logfile, resultdata& result,
       logfile(logfile),
       result(result),
       config(config),
-      block(BLOCK_SIZE) {
+      block(BLOCK_SIZE + 1) {
   piece.reserve(MAX_PIECE + 1);
   if (config.write_chatlog && !chatfile.is_open()) chatfile.open();
 }
 
 int analyzelog::parse() {
-  while (read_piece()) {
-    if (parse_line(piece.c_str()) == 1) return 1;
+  for (;;) {
+    int handled = parse_in_place();
+    if (handled < 0) {
+      if (!read_piece()) break;
+      handled = parse_line(piece.c_str());
+    }
+    if (handled == 1) return 1;
   }
   result.end_game(last_time);
   return 0;
 }
 
+// Most lines lie whole in the block: they are handled where they are,
+// with a NUL put after the line feed for the time of parse_line (the block
+// has a spare byte for it), instead of being copied to piece first. A
+// piece without a line feed in the block goes the way of read_piece.
+// Returns -1 when the line was not handled here.
+int analyzelog::parse_in_place() {
+  char* start = block.data() + block_begin;
+  size_t available = std::min(block_end - block_begin, MAX_PIECE);
+  const void* line_feed = std::memchr(start, '\n', available);
+  if (line_feed == nullptr) return -1;
+  size_t taken =
+      static_cast<size_t>(static_cast<const char*>(line_feed) - start) + 1;
+  block_begin += taken;
+  consumed += static_cast<int64_t>(taken);
+  char kept = start[taken];
+  start[taken] = '\0';
+  int handled = parse_line(start);
+  start[taken] = kept;
+  return handled;
+}
+
 bool analyzelog::fill_block() {
   block_begin = 0;
-  block_end = std::fread(block.data(), 1, block.size(), logfile);
+  block_end = std::fread(block.data(), 1, BLOCK_SIZE, logfile);
   if (block_end > 0) return true;
   if (std::feof(logfile)) return false;
   if (std::ferror(logfile)) fatal_error("analyzelog::parse - logfile read error");
@@ -68,20 +94,29 @@ void analyzelog::first_token(const char* line, std::string& token,
 }
 
 void analyzelog::next_token(std::string& token, char separator) {
-  token.clear();
-  if (scan == nullptr) return;
+  token.assign(next_view(separator));
+}
+
+std::string_view analyzelog::next_view(char separator) {
+  if (scan == nullptr) return {};
   const char* p = scan;
   while (*p != '\0' && (*p == separator || *p == ' ')) ++p;
   const char* start = p;
   while (*p != '\0' && *p != separator && *p != '\r' && *p != '\n') ++p;
-  token.assign(start, std::min(static_cast<size_t>(p - start), MAX_TOKEN));
   scan = p;
+  return {start, std::min(static_cast<size_t>(p - start), MAX_TOKEN)};
 }
 
 int analyzelog::read_time(const char* text) {
+  return read_time(std::string_view(text));
+}
+
+int analyzelog::read_time(std::string_view text) {
   int64_t minutes = diverse::string_to_int(text);
-  const char* colon = std::strchr(text, ':');
-  int64_t seconds = colon == nullptr ? 0 : diverse::string_to_int(colon + 1);
+  size_t colon = text.find(':');
+  int64_t seconds = colon == std::string_view::npos
+                        ? 0
+                        : diverse::string_to_int(text.substr(colon + 1));
   last_time = diverse::saturate_int32(minutes * 60 + seconds);
   return last_time;
 }
@@ -90,20 +125,21 @@ int analyzelog::read_time(const char* text) {
 // a longer first token that ends in ':' is a time stamp of 7 characters
 // run together with the keyword.
 int analyzelog::parse_line(const char* line) {
-  first_token(line, time_token, ' ');
-  if (time_token.size() <= 8) {
-    next_token(keyword, ' ');
-  } else if (time_token.back() == ':') {
-    keyword.assign(time_token, 7);
-    time_token.resize(7);
+  scan = line;
+  std::string_view first = next_view(' ');
+  std::string_view word;
+  if (first.size() <= 8) {
+    time_token.assign(first);
+    word = next_view(' ');
+  } else if (first.back() == ':') {
+    time_token.assign(first.substr(0, 7));
+    word = first.substr(7);
   } else {
     return 0;
   }
-  return dispatch(keyword);
+  return dispatch(word);
 }
 
 int analyzelog::next_number(char separator) {
-  std::string token;
-  next_token(token, separator);
-  return diverse::string_to_int(token);
+  return diverse::string_to_int(next_view(separator));
 }

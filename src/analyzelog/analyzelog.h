@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class chat_log;
@@ -54,6 +55,7 @@ class analyzelog {
   // number after the first ':' (0 without one); 64-bit, saturated to 32
   // bits. Stores the result in last_time and returns it.
   int read_time(const char* text);
+  int read_time(std::string_view text);
 
   // Run-wide: while set, Item, Kill and ClientUserinfoChanged lines are
   // skipped. Never reset between games, readers or log files.
@@ -79,11 +81,16 @@ class analyzelog {
 
   // The next piece into piece; false at the end of the log.
   bool read_piece();
+  // Handles the next line where it lies in the block; -1 when it does not
+  // lie there whole (read_piece takes it).
+  int parse_in_place();
+  // The next token as a view into the line (next_token without a copy).
+  std::string_view next_view(char separator);
   // Refills block; false at the end of the log, fatal on a read error.
   bool fill_block();
-  int dispatch(const std::string& keyword);
+  int dispatch(std::string_view keyword);
   int next_number(char separator);
-  int line_time() { return read_time(time_token.c_str()); }
+  int line_time() { return read_time(std::string_view(time_token)); }
 
   // Event handlers (event_handlers.cc); 1 only for "ShutdownGame:".
   int handle_item();
@@ -95,19 +102,18 @@ class analyzelog {
   int handle_say();
   int handle_score();
   int handle_initgame();
-  void store_setting(const std::string& key, const std::string& value);
+  void store_setting(std::string_view key, std::string_view value);
   int handle_warmup();
   int handle_game_start();
   int handle_game_end();
   int handle_exit();
   int handle_shutdown();
 
-  std::vector<char> block;  // read-ahead from the stream
+  std::vector<char> block;  // read-ahead from the stream, one spare byte
   size_t block_begin = 0;
   size_t block_end = 0;
   std::string piece;        // the current piece (may hold NUL bytes)
   std::string time_token;   // time stamp of the line being handled
-  std::string keyword;
   int64_t consumed = 0;
 };
 

@@ -1,5 +1,6 @@
 // The keyword dispatch of the log reader and the handler of every event.
 #include <string>
+#include <string_view>
 
 #include "analyzelog/analyzelog.h"
 #include "analyzelog/chat_log.h"
@@ -13,10 +14,13 @@ namespace {
 constexpr int SPECTATOR = 3;
 
 // Settings values live in 63-character fields; -1 stands for "not given".
-int setting_number(const std::string& text) {
+int setting_number(std::string_view text) {
   if (text.empty()) return -1;
-  return diverse::string_to_int(
-      diverse::cut(text, analyzelog::MAX_FIELD));
+  return diverse::string_to_int(text.substr(0, analyzelog::MAX_FIELD));
+}
+
+std::string_view field(std::string_view text) {
+  return text.substr(0, analyzelog::MAX_FIELD);
 }
 
 }  // namespace
@@ -41,8 +45,12 @@ const analyzelog::event_rule analyzelog::dispatch_table[] = {
     {"ShutdownGame:", false, false, &analyzelog::handle_shutdown},
 };
 
-int analyzelog::dispatch(const std::string& word) {
+int analyzelog::dispatch(std::string_view word) {
+  if (word.empty()) return 0;
   for (const event_rule& rule : dispatch_table) {
+    // Every line comes here: the first characters settle most rows
+    // before a full comparison.
+    if (word[0] != rule.keyword[0]) continue;
     bool match = rule.prefix ? word.starts_with(rule.keyword)
                              : word == rule.keyword;
     if (!match) continue;
@@ -56,10 +64,11 @@ int analyzelog::handle_nothing() { return 0; }
 
 int analyzelog::handle_item() {
   int client = next_number(' ');
-  std::string item;
-  next_token(item, '\n');
-  item = diverse::cut(item, MAX_FIELD);
-  result.add_item(client, item.c_str(), line_time());
+  std::string_view item = field(next_view('\n'));
+  char text[MAX_FIELD + 1];
+  item.copy(text, item.size());
+  text[item.size()] = '\0';
+  result.add_item(client, text, line_time());
   return 0;
 }
 
@@ -73,14 +82,14 @@ int analyzelog::handle_kill() {
 
 int analyzelog::handle_userinfo() {
   int client = next_number(' ');
-  std::string name, team, skill, key, value;
+  std::string_view name, team, skill;
   // An empty field is skipped by the tokenizer, so the pairs after it
   // shift; the scan ends at the first empty key.
   for (;;) {
-    next_token(key, '\\');
+    std::string_view key = next_view('\\');
     if (key.empty()) break;
-    next_token(value, '\\');
-    if (key == "n") name = diverse::cut(value, MAX_FIELD);
+    std::string_view value = next_view('\\');
+    if (key == "n") name = field(value);
     if (key == "t") team = value;
     if (key == "skill") skill = value;
   }
@@ -106,9 +115,8 @@ int analyzelog::handle_disconnect() {
 
 // The message keeps the colon that ended the name.
 int analyzelog::handle_say() {
-  std::string name, message;
-  next_token(name, ':');
-  next_token(message, '\n');
+  std::string_view name = next_view(':');
+  std::string_view message = next_view('\n');
   if (!config.write_chatlog || !chatfile.is_open()) return 0;
   int found = result.find_player(name);
   bool spectator = found >= 0 && result.get_player(found).team == SPECTATOR;
@@ -130,20 +138,20 @@ int analyzelog::handle_initgame() {
   ignore_events = result.gametype == 1 && exit_seen;
   exit_seen = false;
   result.start_game(line_time());
-  std::string key, value;
+  std::string_view value;
   do {
-    next_token(key, '\\');
-    next_token(value, '\\');
-    store_setting(diverse::cut(key, MAX_FIELD), diverse::cut(value, MAX_FIELD));
+    std::string_view key = next_view('\\');
+    value = next_view('\\');
+    store_setting(field(key), field(value));
   } while (!value.empty());
   return 0;
 }
 
-void analyzelog::store_setting(const std::string& key, const std::string& value) {
+void analyzelog::store_setting(std::string_view key, std::string_view value) {
   if (key == "mapname") {
     result.mapname = diverse::to_lower(value);
   } else if (key == "gamename") {
-    result.gamename = value;
+    result.gamename.assign(value);
   } else if (key == "fraglimit") {
     result.fraglimit = diverse::string_to_int(value);
   } else if (key == "timelimit") {

@@ -1,11 +1,11 @@
 // The item names of the log, by item class.
 #include "stats/weapons.h"
 
-#include <cstring>
+#include <string_view>
 
 namespace {
 
-const char* const ITEM_NAMES[ITEM_CLASSES] = {
+constexpr std::string_view ITEM_NAMES[ITEM_CLASSES] = {
     "item_health_small",      "item_health_large",    "item_health_mega",
     "item_health",            "item_armor_shard",     "item_armor_combat",
     "item_armor_body",        "item_enviro",          "item_flight",
@@ -22,9 +22,12 @@ const char* const ITEM_NAMES[ITEM_CLASSES] = {
 
 }  // namespace
 
+// Called for every pickup line: comparing lengths first leaves a full
+// comparison for at most a few names.
 int find_item_class(const char* name) {
+  std::string_view text(name);
   for (int i = 0; i < ITEM_CLASSES; ++i) {
-    if (std::strcmp(name, ITEM_NAMES[i]) == 0) return i;
+    if (text == ITEM_NAMES[i]) return i;
   }
   return -1;
 }
