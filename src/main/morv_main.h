@@ -54,9 +54,15 @@ class morv_main {
   chat_log chatlog;
 
  private:
+  // Change to the start folder / the output folder (fatal "Couldn't open
+  // %s" with the folder's name when it cannot be entered).
   void enter_start_folder();
   void enter_output_folder();
-  void settle_stylesheet();
+  // Reads the start folder's stylesheet, creates and enters the output
+  // folder, empties its sub-folders and settles css_present.
+  void prepare_output_folder();
+  void settle_stylesheet(const std::string& start_css);
+  void write_all_player_pages(resultdata_total& totals);
 };
 
 #endif  // MORV_MAIN_MORV_MAIN_H_
