@@ -135,6 +135,7 @@ void configdata::parse_commandline(int argc, const char* const* argv,
     std::string upper = diverse::to_upper(argument);
     if (!is_option(upper)) {
       logfile_spec = upper;
+      logfile_arg = argument;
       continue;
     }
     int row = find_option(std::string_view(upper).substr(1));

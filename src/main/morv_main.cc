@@ -69,7 +69,7 @@ void morv_main::run(int argc, char** argv) {
     datafile.close();
   }
   cfg.print_settings();
-  analyze_files(cfg.logfile_spec);
+  analyze_files(cfg.logfile_arg);
   long long end = clock_milliseconds();
   std::printf("\n%.2f seconds elapsed", static_cast<double>(end - start) / 1000.0);
   if (cfg.open_results) open_results_page(cfg.output_directory);
