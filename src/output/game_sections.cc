@@ -3,6 +3,7 @@
 #include "output/output.h"
 
 #include <array>
+#include <cstdint>
 
 #include "config/configdata.h"
 #include "config/sortkey.h"
@@ -180,7 +181,10 @@ void output::write_life_cells(const player_t& player) {
        diverse::time_to_min(player.mkiol_time).c_str());
   }
   int deaths = player.total_deaths();
-  td(*file, "%s", diverse::time_to_min(player.playtime / (deaths + 1)).c_str());
+  // 64 bits: total deaths saturate at the 32-bit limit, and + 1 must not
+  // overflow.
+  int64_t life = player.playtime / (static_cast<int64_t>(deaths) + 1);
+  td(*file, "%s", diverse::time_to_min(static_cast<int>(life)).c_str());
   td(*file, "%.2f", per_minute(player.frags(), player.playtime));
   td(*file, "%.2f", per_minute(deaths, player.playtime));
   td(*file, "%s", diverse::time_to_hm(player.playtime).c_str());

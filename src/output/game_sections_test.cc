@@ -208,6 +208,23 @@ TEST_F(game_sections_test, leading_blue_team_comes_first_in_players) {
             tables.find("<font color=red>Red</font>"));
 }
 
+TEST_F(game_sections_test, huge_counters_are_never_negative) {
+  make_ffa();
+  player_t& alice = game.get_player(0);
+  alice.kills[0] = UINT32_MAX;
+  alice.killed[0] = UINT32_MAX;
+  alice.pickups[item_health_mega] = UINT32_MAX;
+  std::string table = section([](output& o) {
+    o.write_player_table(false);
+    o.write_health_armor();
+  });
+  EXPECT_NE(table.find("<td >4294967295</td>\r\n<td >4294967295</td>"),
+            std::string::npos);
+  EXPECT_NE(table.find("<td >0:00 min</td>"), std::string::npos);
+  EXPECT_NE(table.find("<td >429496729500</td>"), std::string::npos);
+  EXPECT_EQ(table.find(">-4"), std::string::npos);
+}
+
 TEST_F(game_sections_test, team_marks_collapse_runs) {
   struct {
     std::string history, marks, collapsed;
