@@ -1,0 +1,108 @@
+// The analysis driver run as a process: log file matching, numbering across
+// files, the output folder and the stylesheet rules.
+#include <filesystem>
+#include <string>
+
+#include "test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One finished game in which a beats b once on map.
+std::string duel(const std::string& map, const std::string& a,
+                 const std::string& b) {
+  return "  0:00 InitGame: \\g_gametype\\0\\mapname\\" + map +
+         "\\gamename\\baseq3\n"
+         "  0:01 ClientUserinfoChanged: 0 n\\" + a + "\\t\\0\n"
+         "  0:01 ClientUserinfoChanged: 1 n\\" + b + "\\t\\0\n"
+         "  0:05 Kill: 0 1 10: x\n"
+         "  0:06 say: " + a + ": hi\n"
+         "  1:00 ShutdownGame:\n";
+}
+
+class analyze_files_test : public temp_folder_test {};
+
+TEST_F(analyze_files_test, no_matching_file_is_fatal) {
+  fs::create_directory("folder.log");
+  write_file(".hidden.log", duel("q3dm1", "a", "b"));
+  for (const char* args : {"-x", "'*.log'", "missing.log"}) {
+    run_result run = run_morv(folder, args);
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_TRUE(run.output.ends_with(
+        "\nERROR: No logfiles found\n\nPress ENTER to exit"))
+        << args << run.output;
+  }
+}
+
+TEST_F(analyze_files_test, games_are_numbered_across_files_in_name_order) {
+  write_file("b.log", duel("second", "x", "y"));
+  write_file("A.LOG", duel("first", "x", "y") + duel("again", "x", "z"));
+  run_result run = run_morv(folder, "'*.log' -l");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_LT(run.output.find("Parsing A.LOG"), run.output.find("Parsing b.log"));
+  EXPECT_NE(read_file("morv_games/game_1.htm").find("first"), std::string::npos);
+  EXPECT_NE(read_file("morv_games/game_3.htm").find("second"),
+            std::string::npos);
+  // One chat page for the whole run, completed once.
+  std::string chat = read_file("chat.htm");
+  EXPECT_NE(chat.find("<p><i><b>Game 4</b></i></p>\r\n</body></html>"),
+            std::string::npos);
+  EXPECT_EQ(chat.find("<title>", 10), std::string::npos);
+}
+
+TEST_F(analyze_files_test, folder_part_of_the_specification_is_searched) {
+  fs::create_directory("Logs");
+  write_file("Logs/server.log", duel("q3dm1", "a", "b"));
+  run_result run = run_morv(folder, "'Logs/SERVER*.LOG'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("\nParsing Logs/server.log ["),
+            std::string::npos) << run.output;
+  EXPECT_TRUE(file_exists("morv_games/game_1.htm"));
+}
+
+TEST_F(analyze_files_test, stylesheet_is_copied_once_and_kept) {
+  write_file("morv.cfg", "output_directory \"site\"\n");
+  write_file("morv.css", "body { color: red }");
+  write_file("g.log", duel("q3dm1", "a", "b"));
+  run_result first = run_morv(folder, "g.log");
+  ASSERT_EQ(first.status, 0) << first.output;
+  EXPECT_NE(first.output.find("Reading morv.css\n\nCopied stylesheet file "
+                              "morv.css to results folder\n"),
+            std::string::npos) << first.output;
+  EXPECT_EQ(read_file("site/morv.css"), "body { color: red }");
+  EXPECT_NE(read_file("site/players.htm").find("HREF=\"morv.css\""),
+            std::string::npos);
+  EXPECT_NE(read_file("site/morv_games/game_1.htm").find("HREF=\"../morv.css\""),
+            std::string::npos);
+
+  write_file("morv.css", "body { color: blue }");
+  write_file("site/morv_games/stale.htm", "old");
+  run_result second = run_morv(folder, "g.log");
+  EXPECT_NE(second.output.find("\nUsing existing stylesheet file morv.css\n"),
+            std::string::npos);
+  EXPECT_EQ(read_file("site/morv.css"), "body { color: red }");
+  EXPECT_FALSE(file_exists("site/morv_games/stale.htm"));
+}
+
+TEST_F(analyze_files_test, pages_use_the_built_in_style_without_stylesheet) {
+  write_file("g.log", duel("q3dm1", "a", "b"));
+  run_result run = run_morv(folder, "g.log");
+  EXPECT_NE(run.output.find("\nNo morv.css found, using default stylesheets\n"),
+            std::string::npos);
+  EXPECT_NE(read_file("players.htm").find("<style>\r\n"), std::string::npos);
+}
+
+TEST_F(analyze_files_test, output_folder_that_cannot_be_made_is_fatal) {
+  write_file("blocker", "a file where a folder must go");
+  write_file("morv.cfg", "output_directory \"blocker/site\"\n");
+  write_file("g.log", duel("q3dm1", "a", "b"));
+  run_result run = run_morv(folder, "g.log");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.output.ends_with(
+      "\nERROR: Couldn't open blocker/site\n\nPress ENTER to exit"))
+      << run.output;
+  EXPECT_FALSE(file_exists("players.htm"));
+}
+
+}  // namespace
