@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -70,8 +71,10 @@ std::string end_capture() {
 }
 
 run_result run_morv(const std::string& folder, const std::string& args) {
-  std::string command = "cd '" + folder + "' && '" MORV_BINARY "' " + args +
-                        " < /dev/null 2>&1";
+  const char* prefix = std::getenv("MORV_RUN_PREFIX");
+  std::string command = "cd '" + folder + "' && " +
+                        (prefix != nullptr ? std::string(prefix) + " " : "") +
+                        "'" MORV_BINARY "' " + args + " < /dev/null 2>&1";
   std::FILE* pipe = popen(command.c_str(), "r");
   run_result result{-1, ""};
   if (pipe == nullptr) return result;

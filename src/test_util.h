@@ -33,7 +33,9 @@ struct run_result {
   std::string output;  // standard output
 };
 // Runs the built morv binary in folder with args (a shell-quoted text) and
-// standard input from /dev/null.
+// standard input from /dev/null. The environment variable MORV_RUN_PREFIX,
+// when set, stands before the binary (tools/valgrind.sh runs every morv
+// under memcheck this way).
 run_result run_morv(const std::string& folder, const std::string& args);
 
 // Replaces the date inside "<p class=text>[...]</p>" with "DATE" and the
