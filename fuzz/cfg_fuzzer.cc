@@ -6,16 +6,20 @@
 #include "config/configdata.h"
 #include "fuzz/fuzz_support.h"
 
+namespace {
+std::string cfg_path;
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz_setup("cfg");
+  cfg_path = fuzz_setup("cfg") + "/fuzz.cfg";
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzz_write_file("fuzz.cfg", data, size);
+  fuzz_write_file(cfg_path, data, size);
   configdata config;
   try {
-    config.read_cfg("fuzz.cfg");
+    config.read_cfg(cfg_path);
     // A name taken from the input itself is likely to meet an alias line.
     std::string name(reinterpret_cast<const char*>(data), size < 16 ? size : 16);
     for (const char* candidate : {"Bob", "a", "", name.c_str()}) {

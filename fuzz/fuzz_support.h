@@ -21,8 +21,8 @@ struct fuzz_fatal {
 
 // Installs the throwing fatal hook, silences standard output (the program
 // prints progress and echoes for every input) and creates a scratch folder
-// under /dev/shm (or the temporary folder) that becomes the current folder.
-// Returns the folder's absolute path.
+// under /dev/shm (or the temporary folder). Returns the folder's absolute
+// path. The current folder stays, so that relative corpus paths work.
 inline std::string fuzz_setup(const char* name) {
   set_fatal_hook([](const std::string& message) { throw fuzz_fatal{message}; });
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
@@ -31,14 +31,13 @@ inline std::string fuzz_setup(const char* name) {
     pattern = std::string("/tmp/morv_") + name + "_XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
   }
-  if (chdir(pattern.c_str()) != 0) std::abort();
   return pattern;
 }
 
-// Writes the input bytes to a file in the current folder.
-inline void fuzz_write_file(const char* name, const uint8_t* data,
+// Writes the input bytes to the file path.
+inline void fuzz_write_file(const std::string& path, const uint8_t* data,
                             size_t size) {
-  std::FILE* file = std::fopen(name, "wb");
+  std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) std::abort();
   if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
   if (std::fclose(file) != 0) std::abort();

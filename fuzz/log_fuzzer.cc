@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,7 @@
 namespace {
 
 std::string scratch;
+std::string home;
 
 // Options that reach most writers: chat log, both data files, top-N pages,
 // a kill limit (unlisted opponents), small list pages and an alias group.
@@ -33,10 +35,15 @@ void configure(configdata& cfg) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   scratch = fuzz_setup("log");
+  char* current = getcwd(nullptr, 0);
+  if (current == nullptr) std::abort();
+  home = current;
+  free(current);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (chdir(scratch.c_str()) != 0) std::abort();
   // Data files are appended to; start each input without them.
   std::remove("morvdata.txt");
   std::remove("site/morvdata.txt");
@@ -50,6 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A fatal error may leave the run in any folder.
   }
   morv.reset();
-  if (chdir(scratch.c_str()) != 0) std::abort();
+  if (chdir(home.c_str()) != 0) std::abort();
   return 0;
 }

@@ -7,6 +7,7 @@
 # with TARGET one of log, cfg, commandline (default: all three in turn).
 set -eu
 cd "$(dirname "$0")/.."
+root=$(pwd)  # absolute paths: a crash may leave the fuzzer in any folder
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
@@ -24,13 +25,13 @@ mkdir -p build-fuzz/artifacts
 for target in $targets; do
   # New inputs go to a scratch corpus; the seeds in the repository stay as
   # they are.
-  work=build-fuzz/corpus-$target
+  work=$root/build-fuzz/corpus-$target
   mkdir -p "$work"
   echo "== ${target}_fuzzer for ${seconds}s"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    "build-fuzz/${target}_fuzzer" -max_total_time="$seconds" \
+    "$root/build-fuzz/${target}_fuzzer" -max_total_time="$seconds" \
       -print_final_stats=1 -timeout=20 -rss_limit_mb=2560 -max_len=20000 \
-      -dict="fuzz/$target.dict" \
-      -artifact_prefix="build-fuzz/artifacts/$target-" \
-      "$work" "fuzz/corpus/$target"
+      -dict="$root/fuzz/$target.dict" \
+      -artifact_prefix="$root/build-fuzz/artifacts/$target-" \
+      "$work" "$root/fuzz/corpus/$target"
 done
