@@ -131,7 +131,7 @@ TEST_F(failure_path_test, stylesheet_that_cannot_be_copied) {
 TEST_F(failure_path_test, unreadable_log_among_others_stops_the_run) {
   write_file("a.log", LOG);
   fs::create_symlink("/proc/self/mem", "b.log");
-  run_result run = run_morv(folder, "*.log");
+  run_result run = run_morv(folder, "'*.log'");
   EXPECT_EQ(1, run.status);
   EXPECT_NE(std::string::npos, run.output.find("logfile read error"));
   // What was written before the fatal error stays.

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <chrono>
+#include <filesystem>
 #include <cstdint>
 #include <string>
 #include <vector>
