@@ -115,7 +115,7 @@ void game_writer::churn() {
   int c = static_cast<int>(random.below(uint32_t(clients.size())));
   client& who = clients[static_cast<size_t>(c)];
   if (gametype == 1 && who.team != 3 && !random.chance(50)) return;
-  uint32_t what = random.below(6);
+  uint32_t what = random.below(stress_game ? 3 : 6);
   if (what == 4 && who.left) return connect(c);
   if (what == 5 && static_cast<int>(clients.size()) < max_clients) {
     clients.emplace_back();

@@ -27,9 +27,11 @@ void game_writer::write_game(bool cut) {
 
 void game_writer::write_stress_game() {
   gametype = 0;
+  stress_game = true;
   start(511, 600);
   play(duration);
   finish();
+  stress_game = false;
 }
 
 void game_writer::start(int players, int seconds) {
@@ -40,7 +42,7 @@ void game_writer::start(int players, int seconds) {
   time_ms = 0;
   pick_players(players);
   init_line();
-  if (random.chance(250)) warmup();
+  if (!stress_game && random.chance(250)) warmup();
   for (size_t c = 0; c < clients.size(); ++c) connect(static_cast<int>(c));
 }
 
@@ -96,7 +98,7 @@ void game_writer::pick_players(int count) {
   clients.assign(static_cast<size_t>(count), client{});
   for (int i = 0; i < count; ++i) {
     client& c = clients[static_cast<size_t>(i)];
-    if (gametype != 1 && random.chance(50)) {
+    if (gametype != 1 && !stress_game && random.chance(50)) {
       c.bot_skill = random.range(1, 5);
       c.name = bot_name(random.below(BOT_NAMES));
       continue;

@@ -33,7 +33,7 @@ class game_writer {
   // One game; a cut game stops half-way without its end lines (a server
   // that went down).
   void write_game(bool cut);
-  // One free-for-all game with 511 players.
+  // One free-for-all game with 511 players, each with one record.
   void write_stress_game();
 
  private:
@@ -76,6 +76,10 @@ class game_writer {
   bool active_dirty = true;
   int gametype = 0;
   bool oa_style = false;
+  // The 511-player game: a game record holds at most 511 players, so no
+  // bots and no client that leaves and comes back (either may take a
+  // second record).
+  bool stress_game = false;
   int max_clients = 16;
   int time_ms = 0;
   int duration = 0;

@@ -119,7 +119,13 @@ TEST(loggen_test, players_per_game_and_the_stress_game) {
   EXPECT_LE(highest_client(generate(config)), 7);
   config.games = 0;
   config.stress = true;
-  EXPECT_EQ(highest_client(generate(config)), 510);
+  std::string log = generate(config);
+  EXPECT_EQ(highest_client(log), 510);
+  // Every one of the 511 clients keeps one record: no bots, nobody leaves.
+  std::string stress = log.substr(0, log.find("ShutdownGame:"));
+  EXPECT_EQ(count(stress, "ClientConnect: "), 511u);
+  EXPECT_EQ(count(stress, "ClientDisconnect: "), 0u);
+  EXPECT_EQ(count(stress, "\\skill\\"), 0u);
 }
 
 TEST(loggen_test, crlf_ends_every_line_with_carriage_return) {
