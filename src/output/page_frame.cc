@@ -8,6 +8,7 @@
 #include "config/configdata.h"
 #include "diverse/funname.h"
 #include "output/outputfile.h"
+#include "output/text_format.h"
 
 namespace {
 
@@ -18,20 +19,21 @@ std::string current_attribute;
 // Formats into a string of the needed length: a full-length coloured name
 // must never be cut or overrun a fixed buffer.
 std::string format_text(const char* format, va_list args) {
-  va_list copy;
-  va_copy(copy, args);
-  int length = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  if (length <= 0) return std::string();
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  std::vsnprintf(text.data(), text.size(), format, args);
-  text.resize(static_cast<size_t>(length));
+  std::string text;
+  append_vformat(text, format, args);
   return text;
 }
 
+// "<tag attribute>text</tag>\r\n", each part up to its first NUL (as a %s
+// of the text would take it), put together without printf: the pages have
+// millions of cells.
 void write_cell(outputfile& file, const char* tag, const std::string& text) {
-  file.print("<%s %s>%s</%s>\r\n", tag, current_attribute.c_str(),
-             text.c_str(), tag);
+  static std::string cell;
+  std::string_view name(tag);
+  cell.assign("<").append(name).append(" ");
+  cell.append(current_attribute.c_str()).append(">");
+  cell.append(text.c_str()).append("</").append(name).append(">\r\n");
+  file.write(cell);
 }
 
 void write_inline_style(outputfile& file, const configdata& config) {

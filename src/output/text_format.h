@@ -1,0 +1,14 @@
+// printf-style formatting appended to a string, without the printf
+// machinery for the plain conversions that the pages use in every cell.
+#ifndef MORV_OUTPUT_TEXT_FORMAT_H_
+#define MORV_OUTPUT_TEXT_FORMAT_H_
+
+#include <cstdarg>
+#include <string>
+
+// Appends exactly what vsnprintf would write for format and args. The
+// conversions %s, %i, %d, %u, %lld, %.Nf (N one digit) and %% without
+// flags or width are done here; any other format goes to vsnprintf.
+void append_vformat(std::string& out, const char* format, va_list args);
+
+#endif  // MORV_OUTPUT_TEXT_FORMAT_H_
