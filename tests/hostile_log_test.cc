@@ -81,8 +81,13 @@ std::string init_with_settings(int count) {
 struct hostile_case {
   const char* name;
   std::string log;
-  int games;  // games listed in players.htm
+  int games;          // games listed in players.htm
+  const char* data = "";  // a text the output folder's data file must hold
 };
+
+// Alpha's line in the data file: kills, killed, suicides, world deaths.
+const char* const ALPHA_1_1 = "1,Alpha,1,1,0,0,";
+const char* const ALPHA_2_1 = "1,Alpha,2,1,0,0,";
 
 std::vector<hostile_case> hostile_cases() {
   std::string crlf = game();
@@ -93,7 +98,8 @@ std::vector<hostile_case> hostile_cases() {
   for (char& c : cr_only) c = c == '\n' ? '\r' : c;
   return {
       {"binary garbage", garbage(65536), 0},
-      {"garbage around a game", garbage(3000) + "\n" + game() + garbage(3000), 1},
+      {"garbage around a game", garbage(3000) + "\n" + game() + garbage(3000), 1,
+       ALPHA_1_1},
       {"NUL bytes inside lines",
        game(std::string("  0:10 Kill: 0 1 3: a\0b\n  0:11 say: Alpha: x\0y\n"
                         "  0:12 ClientUserinfoChanged: 1 n\\Be\0ta\\t\\0\n",
@@ -101,13 +107,13 @@ std::vector<hostile_case> hostile_cases() {
        1},
       {"10 MB single line",
        game("  0:05 say: Alpha: " + std::string(10 << 20, 'A') + "\n"), 1},
-      {"line of 2045 characters", game(kill_line_of(2045)), 1},
-      {"line of 2046 characters", game(kill_line_of(2046)), 1},
-      {"line of 2047 characters", game(kill_line_of(2047)), 1},
-      {"line of 2048 characters", game(kill_line_of(2048)), 1},
-      {"CRLF line ends", crlf, 1},
+      {"line of 2045 characters", game(kill_line_of(2045)), 1, ALPHA_2_1},
+      {"line of 2046 characters", game(kill_line_of(2046)), 1, ALPHA_2_1},
+      {"line of 2047 characters", game(kill_line_of(2047)), 1, ALPHA_2_1},
+      {"line of 2048 characters", game(kill_line_of(2048)), 1, ALPHA_2_1},
+      {"CRLF line ends", crlf, 1, ALPHA_1_1},
       {"CR-only line ends", cr_only, 0},
-      {"no final newline", game("", ""), 1},
+      {"no final newline", game("", ""), 1, ALPHA_1_1},
       {"numbers beyond 32 bits and negative",
        game("  0:05 Kill: 99999999999 1 3: x\n  0:05 Kill: -1 1 3: x\n"
             "  0:05 Kill: 0 -7 3: x\n  0:05 Kill: 0 1 -3: x\n"
@@ -139,10 +145,13 @@ std::vector<hostile_case> hostile_cases() {
       {"Item for a client that never connected",
        game("  0:05 Item: 9 item_quad\n  0:05 Item: 0 \n"), 1},
       {"Kill before any InitGame",
-       "  0:00 Kill: 0 1 3: x\n  0:00 Kill: 1022 0 22: x\n" + game(), 1},
-      {"ShutdownGame without InitGame", "  0:00 ShutdownGame:\n" + game(), 1},
+       "  0:00 Kill: 0 1 3: x\n  0:00 Kill: 1022 0 22: x\n" + game(), 1,
+       ALPHA_1_1},
+      {"ShutdownGame without InitGame", "  0:00 ShutdownGame:\n" + game(), 1,
+       ALPHA_1_1},
       {"empty file", "", 0},
-      {"two games, the second cut off", game() + game().substr(0, 200), 1},
+      {"two games, the second cut off", game() + game().substr(0, 200), 1,
+       ALPHA_1_1},
   };
 }
 
@@ -171,6 +180,9 @@ TEST_F(hostile_log_test, every_hostile_log_gives_a_sound_site) {
     EXPECT_NE(std::string::npos,
               read_file(run_folder + "/site/players.htm")
                   .find("Number of games: " + std::to_string(row.games)))
+        << row.name;
+    EXPECT_NE(std::string::npos,
+              read_file(run_folder + "/site/morvdata.txt").find(row.data))
         << row.name;
     EXPECT_LT(seconds, 60.0) << row.name;
   }
