@@ -16,7 +16,6 @@ p2p_t::~p2p_t() {
 void p2p_t::reset() {
   kills.fill(0);
   deaths.fill(0);
-  html_name.clear();
   plain_name.clear();
   name.clear();
 }
@@ -30,6 +29,5 @@ void p2p_t::set_name(std::string_view text) {
   if (text.size() > 128) fatal_error("p2p_t::set_name - overflow");
   if (text == name) return;
   name = text;
-  html_name = diverse::funname_to_html(text);
   plain_name = diverse::funname_to_ascii(text);
 }

@@ -47,9 +47,11 @@ resultdata_total::resultdata_total(configdata& config) : config(&config) {}
 
 void resultdata_total::add_game(const resultdata& game) {
   const int count = game.get_num_players();
-  std::vector<std::string> keys;
-  keys.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) keys.push_back(name_key(game.get_player(i).name));
+  std::vector<uint32_t> names;
+  names.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    names.push_back(name_number(name_key(game.get_player(i).name)));
+  }
 
   for (int p = 0; p < count; ++p) {
     const player_t& game_player = game.get_player(p);
@@ -57,11 +59,9 @@ void resultdata_total::add_game(const resultdata& game) {
     for (int q = 0; q < count; ++q) {
       if (q == p) continue;
       p2p_t& opponent =
-          *find_p2p_by_key(total, keys[q], game.get_player(q).name);
-      for (int w = 0; w < MAX_WEAPONS; ++w) {
-        opponent.kills[w] += static_cast<uint32_t>(game.get_kills(p, q, w));
-        opponent.deaths[w] += static_cast<uint32_t>(game.get_kills(q, p, w));
-      }
+          *find_p2p_by_number(total, names[q], game.get_player(q).name);
+      opponent.kills[0] += static_cast<uint32_t>(game.get_kills(p, q, 0));
+      opponent.deaths[0] += static_cast<uint32_t>(game.get_kills(q, p, 0));
     }
     add_player_counts(total, game_player);
   }
@@ -103,22 +103,34 @@ player_t* resultdata_total::last_player() {
 }
 
 p2p_t* resultdata_total::find_p2p(player_t& player, std::string_view raw_name) {
-  return find_p2p_by_key(player, name_key(raw_name), raw_name);
+  return find_p2p_by_number(player, name_number(name_key(raw_name)),
+                            raw_name);
 }
 
-p2p_t* resultdata_total::find_p2p_by_key(player_t& player,
-                                         const std::string& key,
-                                         std::string_view raw_name) {
-  p2p_index& index = opponents[&player];
-  if (index.tail == nullptr) index.tail = &player.p2ps;
-  auto it = index.by_key.find(key);
-  if (it != index.by_key.end()) return it->second;
+uint32_t resultdata_total::name_number(const std::string& key) {
+  auto [entry, added] = name_numbers.try_emplace(
+      key, static_cast<uint32_t>(name_numbers.size()));
+  return entry->second;
+}
 
-  while (index.tail->next) index.tail = index.tail->next.get();
-  p2p_t* created = index.tail->append();
+// Records are only ever created here, one per key and owner, so the entry
+// for the key is the first record in list order whose name matches.
+p2p_t* resultdata_total::find_p2p_by_number(player_t& player, uint32_t name,
+                                            std::string_view raw_name) {
+  auto [list, new_owner] = opponent_lists.try_emplace(
+      &player, opponent_list{&player.p2ps,
+                             static_cast<uint32_t>(opponent_lists.size())});
+  uint64_t key = uint64_t{list->second.owner} << 32 | name;
+  auto [entry, added] = pairs.try_emplace(key, nullptr);
+  if (!added) return entry->second;
+
+  p2p_t*& tail = list->second.tail;
+  // A sort may have moved another record to the end.
+  while (tail->next) tail = tail->next.get();
+  p2p_t* created = tail->append();
   created->set_name(raw_name);
-  index.by_key.emplace(key, created);
-  index.tail = created;
+  tail = created;
+  entry->second = created;
   return created;
 }
 

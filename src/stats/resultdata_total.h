@@ -3,6 +3,7 @@
 #ifndef MORV_STATS_RESULTDATA_TOTAL_H_
 #define MORV_STATS_RESULTDATA_TOTAL_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,15 +55,18 @@ class resultdata_total {
   configdata* config;
 
  private:
-  // The opponent list of one player, indexed for lookups.
-  struct p2p_index {
-    std::unordered_map<std::string, p2p_t*> by_key;
+  // Where a player's opponent list ends, and the player's number among
+  // the owners of opponent lists (part of the key of a pair).
+  struct opponent_list {
     p2p_t* tail = nullptr;
+    uint32_t owner = 0;
   };
 
   player_t* lookup(const std::string& key) const;
-  p2p_t* find_p2p_by_key(player_t& player, const std::string& key,
-                         std::string_view raw_name);
+  // The number of a lower-cased plain name, given on first sight.
+  uint32_t name_number(const std::string& key);
+  p2p_t* find_p2p_by_number(player_t& player, uint32_t name,
+                            std::string_view raw_name);
   player_t* last_player();
 
   int player_counter = 0;
@@ -70,7 +74,11 @@ class resultdata_total {
   // this gives the same record as a walk of the list in any order.
   std::unordered_map<std::string, player_t*> player_index;
   player_t* tail = &players;
-  std::unordered_map<const player_t*, p2p_index> opponents;
+  // The opponent records, found by owner and opponent name number: one
+  // small entry per pair, since a long run holds millions of pairs.
+  std::unordered_map<std::string, uint32_t> name_numbers;
+  std::unordered_map<const player_t*, opponent_list> opponent_lists;
+  std::unordered_map<uint64_t, p2p_t*> pairs;
 };
 
 #endif  // MORV_STATS_RESULTDATA_TOTAL_H_
