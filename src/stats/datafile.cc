@@ -1,6 +1,7 @@
 // The game's block in the plain-text data file "morvdata.txt".
 #include "stats/resultdata.h"
 
+#include <charconv>
 #include <cstdio>
 #include <string>
 
@@ -30,8 +31,13 @@ void resultdata::append_datafile(const char* filename) const {
     for (int w = 0; w < MAX_WEAPONS; ++w) {
       if (players[i].kills[w] == 0) continue;
       append_format(block, "kills (%i,%i): ", i, w);
+      // The matrix is most of the file: its numbers go without printf.
       for (int j = 0; j < num_players; ++j) {
-        append_format(block, "%i ", get_kills(i, j, w));
+        char digits[16];
+        char* end = std::to_chars(digits, digits + sizeof digits,
+                                  get_kills(i, j, w)).ptr;
+        *end++ = ' ';
+        block.append(digits, static_cast<size_t>(end - digits));
       }
       block += "\r\n";
       // A full game's matrix runs to megabytes: write it as it grows.

@@ -117,21 +117,38 @@ uint32_t resultdata_total::name_number(const std::string& key) {
 // for the key is the first record in list order whose name matches.
 p2p_t* resultdata_total::find_p2p_by_number(player_t& player, uint32_t name,
                                             std::string_view raw_name) {
-  auto [list, new_owner] = opponent_lists.try_emplace(
-      &player, opponent_list{&player.p2ps,
-                             static_cast<uint32_t>(opponent_lists.size())});
-  uint64_t key = uint64_t{list->second.owner} << 32 | name;
-  auto [entry, added] = pairs.try_emplace(key, nullptr);
-  if (!added) return entry->second;
-
-  p2p_t*& tail = list->second.tail;
+  opponent_list& list = opponent_lists[&player];
+  p2p_t*& record = list.entry(name);
+  if (record != nullptr) return record;
+  if (list.tail == nullptr) list.tail = &player.p2ps;
   // A sort may have moved another record to the end.
-  while (tail->next) tail = tail->next.get();
-  p2p_t* created = tail->append();
-  created->set_name(raw_name);
-  tail = created;
-  entry->second = created;
-  return created;
+  while (list.tail->next) list.tail = list.tail->next.get();
+  record = list.tail->append();
+  record->set_name(raw_name);
+  list.tail = record;
+  return record;
+}
+
+p2p_t*& resultdata_total::opponent_list::entry(uint32_t name) {
+  if ((used + 1) * 2 > slots.size()) grow();
+  size_t mask = slots.size() - 1;
+  size_t i = static_cast<size_t>((name * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+  for (;; i = (i + 1) & mask) {
+    if (slots[i].first == name + 1) return slots[i].second;
+    if (slots[i].first == 0) break;
+  }
+  slots[i].first = name + 1;
+  ++used;
+  return slots[i].second;
+}
+
+void resultdata_total::opponent_list::grow() {
+  std::vector<std::pair<uint32_t, p2p_t*>> old = std::move(slots);
+  slots.assign(old.empty() ? 16 : old.size() * 2, {0, nullptr});
+  used = 0;
+  for (const auto& [key, record] : old) {
+    if (key != 0) entry(key - 1) = record;
+  }
 }
 
 int resultdata_total::count_players() const {

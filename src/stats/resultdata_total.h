@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "stats/player_t.h"
 
@@ -55,11 +57,17 @@ class resultdata_total {
   configdata* config;
 
  private:
-  // Where a player's opponent list ends, and the player's number among
-  // the owners of opponent lists (part of the key of a pair).
+  // Where a player's opponent list ends, and its records by opponent name
+  // number in an open-addressing table: the lookups for one player stay
+  // close together, at 16 bytes or so per pair.
   struct opponent_list {
+    // The table entry for name, made (holding null) when new.
+    p2p_t*& entry(uint32_t name);
+    void grow();
+
     p2p_t* tail = nullptr;
-    uint32_t owner = 0;
+    std::vector<std::pair<uint32_t, p2p_t*>> slots;  // name + 1; 0 is free
+    size_t used = 0;
   };
 
   player_t* lookup(const std::string& key) const;
@@ -74,11 +82,10 @@ class resultdata_total {
   // this gives the same record as a walk of the list in any order.
   std::unordered_map<std::string, player_t*> player_index;
   player_t* tail = &players;
-  // The opponent records, found by owner and opponent name number: one
-  // small entry per pair, since a long run holds millions of pairs.
+  // The opponent records, found by owner and opponent name number: a long
+  // run holds millions of pairs.
   std::unordered_map<std::string, uint32_t> name_numbers;
   std::unordered_map<const player_t*, opponent_list> opponent_lists;
-  std::unordered_map<uint64_t, p2p_t*> pairs;
 };
 
 #endif  // MORV_STATS_RESULTDATA_TOTAL_H_
