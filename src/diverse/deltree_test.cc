@@ -14,63 +14,43 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class deltree_test : public temp_folder_test {
- protected:
-  // morv_games/ with a file, a/ with a file and a/b/ with two files.
-  void make_nested_tree() {
-    fs::create_directories("morv_games/a/b");
-    write_file("morv_games/game1.htm", "1");
-    write_file("morv_games/a/index.htm", "2");
-    write_file("morv_games/a/b/deep.htm", "3");
-    write_file("morv_games/a/b/deeper.htm", "4");
-  }
-};
-
+using deltree_test = temp_folder_test;
 using folders_test = temp_folder_test;
 
 }  // namespace
 
 TEST_F(deltree_test, removes_nested_tree_and_keeps_current_folder) {
-  make_nested_tree();
+  fs::create_directories("morv_games/a/b");
+  fs::create_directories("morv_games/c/.hidden");
+  write_file("morv_games/game1.htm", "1");
+  write_file("morv_games/a/b/deep.htm", "3");
+  write_file("morv_games/c/file.htm", "x");
   write_file("keep.txt", "k");
   std::string before = diverse::current_folder();
   diverse::deltree("morv_games");
-  EXPECT_FALSE(fs::exists("morv_games"));
+  EXPECT_FALSE(fs::exists("morv_games/a"));
+  EXPECT_FALSE(fs::exists("morv_games/c/file.htm"));
+  // Dot folders stay, and with them the folders above.
+  EXPECT_TRUE(fs::exists("morv_games/c/.hidden"));
   EXPECT_TRUE(fs::exists("keep.txt"));
   EXPECT_EQ(diverse::current_folder(), before);
 }
 
 TEST_F(deltree_test, links_are_removed_but_their_targets_survive) {
-  make_nested_tree();
+  fs::create_directories("morv_games/a/b");
   fs::create_directories("outside/inner");
   write_file("outside/precious.txt", "p");
   write_file("outside/inner/also.txt", "q");
   fs::create_directory_symlink(folder + "/outside", "morv_games/a/dir_link");
   fs::create_symlink(folder + "/outside/precious.txt", "morv_games/file_link");
   fs::create_symlink(folder + "/nowhere", "morv_games/a/b/dangling");
+  fs::create_directory_symlink(folder + "/outside", "morv_players");
   diverse::deltree("morv_games");
+  diverse::deltree("morv_players");  // a link named by the pattern itself
   EXPECT_FALSE(fs::exists(fs::symlink_status("morv_games")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status("morv_players")));
   EXPECT_EQ(read_file("outside/precious.txt"), "p");
   EXPECT_EQ(read_file("outside/inner/also.txt"), "q");
-}
-
-TEST_F(deltree_test, a_link_named_by_the_pattern_is_removed_as_a_link) {
-  fs::create_directories("real/sub");
-  write_file("real/sub/file.txt", "f");
-  fs::create_directory_symlink(folder + "/real", "morv_players");
-  diverse::deltree("morv_players");
-  EXPECT_FALSE(fs::exists(fs::symlink_status("morv_players")));
-  EXPECT_EQ(read_file("real/sub/file.txt"), "f");
-}
-
-TEST_F(deltree_test, dot_folders_stay_with_the_folders_above) {
-  fs::create_directories("morv_games/a/.hidden");
-  write_file("morv_games/a/file.htm", "x");
-  write_file("morv_games/top.htm", "y");
-  diverse::deltree("morv_games");
-  EXPECT_TRUE(fs::exists("morv_games/a/.hidden"));
-  EXPECT_FALSE(fs::exists("morv_games/a/file.htm"));
-  EXPECT_FALSE(fs::exists("morv_games/top.htm"));
 }
 
 TEST_F(deltree_test, files_patterns_and_no_match) {
@@ -79,7 +59,6 @@ TEST_F(deltree_test, files_patterns_and_no_match) {
   diverse::deltree("morv_games");
   EXPECT_FALSE(fs::exists("morv_games"));
   diverse::deltree("nothing*");
-  EXPECT_TRUE(fs::exists("other.htm"));
   fs::create_directory("x1");
   write_file("x1/y", "y");
   write_file("x2.log", "z");
@@ -100,11 +79,10 @@ TEST(wildcard_match_test, wildcard_match) {
       {"*.LOG", "a.log.old", false},     {"*.log*", "a.log.old", true},
       {"g?mes.log", "games.log", true},  {"g?mes.log", "gmes.log", false},
       {"*", "", true},                   {"?", "", false},
-      {"*.*", "noext", true},            {"*.*", "a.b", true},
-      {"games.*", "games", true},        {"games.*", "games.1", true},
+      {"*.*", "noext", true},            {"games.*", "games", true},
       {"a*b*c", "aXbYbZc", true},        {"a*b*c", "aXbYbZ", false},
-      {"**x", "abx", true},              {"", "", true},
-      {"", "a", false},                  {"[a]", "a", false},
+      {"**x", "abx", true},              {"", "a", false},
+      {"[a]", "a", false},
       {"*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false},
   };
   for (const auto& row : cases) {
@@ -114,13 +92,11 @@ TEST(wildcard_match_test, wildcard_match) {
 }
 
 TEST_F(folders_test, matching_entries_are_sorted_bare_names) {
-  write_file("b.log", "");
-  write_file("A.LOG", "");
-  write_file("a.txt", "");
-  write_file(".x.log", "");
   fs::create_directory("dir.log");
   fs::create_directory("sub");
-  write_file("sub/in.log", "");
+  for (const char* name : {"b.log", "A.LOG", "a.txt", ".x.log", "sub/in.log"}) {
+    write_file(name, "");
+  }
   std::vector<std::string> expected = {".x.log", "A.LOG", "b.log", "dir.log"};
   EXPECT_EQ(diverse::matching_entries("", "*.log"), expected);
   EXPECT_EQ(diverse::matching_entries(folder + "/sub", "*.LOG"),
@@ -131,14 +107,10 @@ TEST_F(folders_test, matching_entries_are_sorted_bare_names) {
 TEST_F(folders_test, folder_helpers) {
   EXPECT_TRUE(diverse::make_folder("made"));
   EXPECT_FALSE(diverse::make_folder("made"));
-  EXPECT_FALSE(diverse::make_folder("no/such/parent"));
   write_file("made/file", "f");
   EXPECT_TRUE(diverse::is_regular_file("made/file"));
   EXPECT_FALSE(diverse::is_regular_file("made"));
-  EXPECT_FALSE(diverse::is_regular_file("absent"));
   EXPECT_TRUE(diverse::change_folder("made"));
-  EXPECT_EQ(diverse::current_folder(), folder + "/made");
   EXPECT_FALSE(diverse::change_folder("absent"));
-  EXPECT_FALSE(diverse::change_folder(""));
   EXPECT_EQ(diverse::current_folder(), folder + "/made");
 }

@@ -32,15 +32,6 @@ TEST(time_text_test, duration_texts) {
   }
 }
 
-TEST(time_text_test, components_truncate_toward_zero) {
-  EXPECT_EQ(diverse::get_hours(7199), 1);
-  EXPECT_EQ(diverse::get_minutes(7199), 59);
-  EXPECT_EQ(diverse::get_seconds(7199), 59);
-  EXPECT_EQ(diverse::get_hours(-7199), -1);
-  EXPECT_EQ(diverse::get_minutes(-7199), -59);
-  EXPECT_EQ(diverse::get_seconds(-7199), -59);
-}
-
 TEST(time_text_test, local_date_text_has_the_fixed_form) {
   std::string date = diverse::local_date_text();
   static const std::regex form(

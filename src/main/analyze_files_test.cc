@@ -85,14 +85,6 @@ TEST_F(analyze_files_test, stylesheet_is_copied_once_and_kept) {
   EXPECT_FALSE(file_exists("site/morv_games/stale.htm"));
 }
 
-TEST_F(analyze_files_test, pages_use_the_built_in_style_without_stylesheet) {
-  write_file("g.log", duel("q3dm1", "a", "b"));
-  run_result run = run_morv(folder, "g.log");
-  EXPECT_NE(run.output.find("\nNo morv.css found, using default stylesheets\n"),
-            std::string::npos);
-  EXPECT_NE(read_file("players.htm").find("<style>\r\n"), std::string::npos);
-}
-
 TEST_F(analyze_files_test, output_folder_that_cannot_be_made_is_fatal) {
   write_file("blocker", "a file where a folder must go");
   write_file("morv.cfg", "output_directory \"blocker/site\"\n");

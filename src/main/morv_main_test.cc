@@ -65,15 +65,6 @@ TEST_F(morv_main_test, run_prints_banner_warning_cfg_and_settings) {
   EXPECT_EQ(run.output.substr(0, expected.size()), expected);
 }
 
-TEST_F(morv_main_test, missing_cfg_uses_defaults) {
-  run_result run = run_morv(folder, "games.log");
-  std::string expected = std::string(BANNER) +
-      "\nReading CFG: morv.cfg"
-      "\nNo CFG found, using default values\n"
-      "\n" + DEFAULT_SETTINGS;
-  EXPECT_EQ(run.output.substr(0, expected.size()), expected);
-}
-
 TEST_F(morv_main_test, data_option_empties_the_data_file_first) {
   write_file("morvdata.txt", "an earlier run's data");
   run_morv(folder, "-d");
