@@ -1,4 +1,4 @@
-// Tests of the game record core: construction, reset, players, growth.
+// Tests of the game record core: game types, reset, players, growth.
 #include "stats/resultdata.h"
 
 #include <gtest/gtest.h>
@@ -23,17 +23,6 @@ class resultdata_test : public testing::Test {
 
 }  // namespace
 
-TEST_F(resultdata_test, construction_values) {
-  EXPECT_EQ(game->capacity, 16);
-  EXPECT_EQ(game->get_num_players(), 0);
-  EXPECT_EQ(game->gametype, 0);
-  EXPECT_EQ(game->gametype_name, "");
-  EXPECT_EQ(game->gamename, "");
-  EXPECT_FALSE(game->teamgame);
-  EXPECT_FALSE(game->running);
-  EXPECT_EQ(game->kill_matrix.size(), 16u * 16u * 40u + 1u);
-}
-
 TEST_F(resultdata_test, set_gametype_names) {
   const struct {
     int number;
@@ -42,7 +31,6 @@ TEST_F(resultdata_test, set_gametype_names) {
               {4, "CTF"}, {7, "unknown"}, {-1, "unknown"}};
   for (const auto& row : rows) {
     game->set_gametype(row.number);
-    EXPECT_EQ(game->gametype, row.number) << row.number;
     EXPECT_EQ(game->gametype_name, row.name) << row.number;
   }
 }
@@ -52,11 +40,9 @@ TEST_F(resultdata_test, reset_keeps_game_settings_and_clears_the_rest) {
   game->gamename = "osp";
   game->mapname = "q3dm17";
   game->fraglimit = 20;
-  int p = game->add_player();
-  game->get_player(p).kills[0] = 3;
+  game->get_player(game->add_player()).kills[0] = 3;
   game->count_kill(0, 0, 5);
   game->reset();
-  EXPECT_EQ(game->gametype, 1);
   EXPECT_EQ(game->gametype_name, "1on1");
   EXPECT_EQ(game->gamename, "osp");
   EXPECT_EQ(game->mapname, "");
@@ -67,12 +53,12 @@ TEST_F(resultdata_test, reset_keeps_game_settings_and_clears_the_rest) {
 }
 
 TEST_F(resultdata_test, find_player_returns_first_exact_match) {
-  const char* names[] = {"Ann", "Bob", "Bob", "bob"};
-  for (const char* name : names) game->get_player(game->add_player()).set_name(name);
+  for (const char* name : {"Ann", "Bob", "Bob", "bob"}) {
+    game->get_player(game->add_player()).set_name(name);
+  }
   EXPECT_EQ(game->find_player("Bob"), 1);
   EXPECT_EQ(game->find_player("bob"), 3);
   EXPECT_EQ(game->find_player("BOB"), -1);
-  EXPECT_EQ(game->find_player(""), -1);
 }
 
 TEST_F(resultdata_test, growth_at_sixteenth_player_keeps_counts) {
@@ -82,28 +68,18 @@ TEST_F(resultdata_test, growth_at_sixteenth_player_keeps_counts) {
   EXPECT_EQ(game->capacity, 16);
   game->add_player();
   EXPECT_EQ(game->capacity, 32);
-  EXPECT_EQ(game->kill_matrix.size(), 32u * 32u * 40u + 1u);
   EXPECT_EQ(game->get_kills(14, 3, 7), 9);
   EXPECT_EQ(game->get_kills(0, 14, 0), 65535);
   EXPECT_EQ(game->get_kills(3, 14, 7), 0);
+  game->count_kill(31, 0, 39);
+  EXPECT_EQ(game->get_kills(31, 0, 39), 1);
 }
 
-TEST_F(resultdata_test, accessors_and_weapon_kills) {
-  int a = game->add_player();
-  int b = game->add_player();
-  game->get_player(a).kills = {5, 2, 3};
-  game->get_player(b).kills = {4, 0, 4};
-  game->get_team(1).killed[2] = 6;
-  EXPECT_EQ(game->player_kills(a), 5);
-  EXPECT_EQ(game->player_kills(b, 2), 4);
-  EXPECT_EQ(game->team_killed(1, 2), 6);
+TEST_F(resultdata_test, weapon_kills_sum_the_players) {
+  game->get_player(game->add_player()).kills = {5, 2, 3};
+  game->get_player(game->add_player()).kills = {4, 0, 4};
   EXPECT_EQ(game->weapon_kills(0), 9);
   EXPECT_EQ(game->weapon_kills(2), 7);
-  game->count_kill(1, 0, 39);
-  game->count_kill(1, 0, 39);
-  EXPECT_EQ(game->get_kills(1, 0, 39), 2);
-  EXPECT_EQ(game->kill_matrix[game->matrix_index(1, 0, 39)], 2);
-  EXPECT_EQ(game->matrix_index(1, 0, 39), (39u * 16u + 1u) * 16u);
 }
 
 TEST_F(resultdata_test, reset_clears_what_a_bigger_game_left_after_compaction) {
@@ -121,7 +97,4 @@ TEST_F(resultdata_test, reset_clears_what_a_bigger_game_left_after_compaction) {
   for (uint16_t counter : game->kill_matrix) nonzero += counter != 0;
   EXPECT_EQ(nonzero, 0u);
   EXPECT_EQ(game->get_player(39).kills[0], 0u);
-  game->add_player();
-  game->reset();  // a smaller game after the big one
-  EXPECT_EQ(game->get_kills(0, 0, 0), 0);
 }
