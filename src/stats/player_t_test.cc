@@ -23,16 +23,18 @@ player_t example_player() {
 }  // namespace
 
 TEST(player_t_test, set_name_lengths_and_overflow_is_fatal) {
+  const std::string at_limit(128, 'a'), over(129, 'a');
   player_t player;
   p2p_t opponent;
-  EXPECT_EQ(fatal_message_of([&] { player.set_name(std::string(128, 'a')); }),
-            "");
-  EXPECT_EQ(fatal_message_of([&] { opponent.set_name(std::string(128, 'b')); }),
+  EXPECT_EQ(fatal_message_of([&] {
+              player.set_name(at_limit);
+              opponent.set_name(at_limit);
+            }),
             "");
   EXPECT_EQ(player.get_name().size() + opponent.get_name().size(), 256u);
-  EXPECT_EQ(fatal_message_of([] { player_t().set_name(std::string(129, 'a')); }),
+  EXPECT_EQ(fatal_message_of([&] { player_t().set_name(over); }),
             "player_t::set_name - overflow");
-  EXPECT_EQ(fatal_message_of([] { p2p_t().set_name(std::string(129, 'a')); }),
+  EXPECT_EQ(fatal_message_of([&] { p2p_t().set_name(over); }),
             "p2p_t::set_name - overflow");
 }
 
