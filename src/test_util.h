@@ -1,11 +1,14 @@
 // Helpers shared by the tests: a temporary working folder, file reading and
-// writing, console capture and running the morv binary.
+// writing, console capture, fatal errors caught, and running the morv binary.
 #ifndef MORV_TEST_UTIL_H_
 #define MORV_TEST_UTIL_H_
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+
+#include "main/fatal_error.h"
 
 // Creates a fresh temporary folder, makes it the current folder, and on
 // tear-down returns to the previous folder and removes it.
@@ -27,6 +30,26 @@ bool file_exists(const std::string& path);
 // Captures what the statements between begin and end print to stdout.
 void begin_capture();
 std::string end_capture();
+
+// Thrown by the hook of fatal_message_of instead of ending the process.
+struct fatal_thrown {
+  std::string message;
+};
+
+// Message of the fatal error that statement raises ("" when none).
+inline std::string fatal_message_of(const std::function<void()>& statement) {
+  set_fatal_hook([](const std::string& message) {
+    throw fatal_thrown{message};
+  });
+  std::string message;
+  try {
+    statement();
+  } catch (const fatal_thrown& fatal) {
+    message = fatal.message;
+  }
+  set_fatal_hook(nullptr);
+  return message;
+}
 
 struct run_result {
   int status;          // exit status, or -1 when the process did not exit

@@ -94,14 +94,6 @@ TEST_F(analyzelog_test, sample_lines_and_time_stamps) {
   }
 }
 
-TEST_F(analyzelog_test, parse_line_returns_one_only_for_shutdown) {
-  open_log("");
-  EXPECT_EQ(reader->parse_line("  0:01 ShutdownGame:\n"), 1);
-  EXPECT_EQ(reader->parse_line("1001:01ShutdownGame:"), 1);
-  EXPECT_EQ(reader->parse_line("  0:01 ShutdownGame:x"), 0);
-  EXPECT_EQ(reader->parse_line("  0:01 Exit: Timelimit hit."), 0);
-}
-
 TEST_F(analyzelog_test, pieces_are_cut_as_by_fgets) {
   // The second line starts exactly at character 2046 of the first piece;
   // a boundary one off would read its time stamp as 0.
@@ -156,6 +148,8 @@ TEST_F(analyzelog_test, game_boundaries) {
        "  2:00 ShutdownGame:\n  2:00 InitGame:\n",
        2},
       {"  1:00 ShutdownGame:", 1},  // no final line feed
+      {"1001:01ShutdownGame:\n", 1},
+      {"  0:01 ShutdownGame:x\n  0:02 Exit: Timelimit hit.\n", 0},
   };
   for (const auto& row : rows) {
     open_log(row.log);
@@ -243,12 +237,6 @@ TEST_F(analyzelog_test, read_error_is_fatal) {
   file = std::fopen("folder_log", "rb");  // reading a folder fails
   ASSERT_NE(file, nullptr);
   reader = std::make_unique<analyzelog>(file, *game, config, chat);
-  set_fatal_hook(throw_fatal);
-  std::string message;
-  try {
-    next_game();
-  } catch (const fatal_exit& fatal) {
-    message = fatal.message;
-  }
+  std::string message = fatal_message_of([&] { next_game(); });
   EXPECT_EQ(message, "analyzelog::parse - logfile read error");
 }

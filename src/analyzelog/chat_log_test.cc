@@ -41,14 +41,6 @@ std::string size_report(const std::string& page) {
 
 using chat_log_test = log_test;
 
-TEST_F(chat_log_test, option_off_writes_nothing) {
-  open_log(ONE_ON_ONE_GAME);
-  EXPECT_EQ(count_games(), 1);
-  EXPECT_FALSE(chat.is_open());
-  EXPECT_EQ(finish_output(chat), "");
-  EXPECT_FALSE(file_exists("chat.htm"));
-}
-
 TEST_F(chat_log_test, page_with_lines_headings_and_end) {
   config.write_chatlog = true;
   open_log(std::string(ONE_ON_ONE_GAME) +

@@ -77,7 +77,6 @@ TEST_F(corpus_test, every_real_log_reads_through) {
   if (!std::filesystem::is_directory(CORPUS, error)) {
     GTEST_SKIP() << "no corpus at " << CORPUS;
   }
-  set_fatal_hook(throw_fatal);
   config.skip_bots = true;
   int logs = 0, games = 0, players = 0;
   for (const auto& entry : std::filesystem::directory_iterator(CORPUS, error)) {
@@ -85,12 +84,10 @@ TEST_F(corpus_test, every_real_log_reads_through) {
     analyzelog::ignore_events = false;
     begin_capture();  // the logs' glitches print warnings
     corpus_result counts;
-    try {
-      counts = read_log(entry.path(), config);
-    } catch (const fatal_exit& fatal) {
-      ADD_FAILURE() << entry.path() << ": " << fatal.message;
-    }
+    std::string fatal =
+        fatal_message_of([&] { counts = read_log(entry.path(), config); });
     end_capture();
+    EXPECT_EQ(fatal, "") << entry.path();
     EXPECT_EQ(counts.games, count_shutdown_lines(read_file(entry.path())))
         << entry.path();
     ++logs;

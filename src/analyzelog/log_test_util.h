@@ -11,17 +11,8 @@
 #include "analyzelog/analyzelog.h"
 #include "analyzelog/chat_log.h"
 #include "config/configdata.h"
-#include "main/fatal_error.h"
 #include "stats/resultdata.h"
 #include "test_util.h"
-
-struct fatal_exit {
-  std::string message;
-};
-
-inline void throw_fatal(const std::string& message) {
-  throw fatal_exit{message};
-}
 
 // Runs in a fresh temporary folder (chat.htm lands there). The run-wide
 // ignore_events flag is cleared before and after every test.
@@ -35,7 +26,6 @@ class log_test : public temp_folder_test {
     reader.reset();
     if (file != nullptr) std::fclose(file);
     analyzelog::ignore_events = false;
-    set_fatal_hook(nullptr);
     temp_folder_test::TearDown();
   }
 

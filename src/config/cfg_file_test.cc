@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "output/page_test_util.h"
+#include "test_util.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "output/page_test_util.h"
+#include "test_util.h"
 #include "stats/p2p_t.h"
 
 namespace {
