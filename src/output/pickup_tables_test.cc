@@ -1,4 +1,5 @@
-// Tests of the pickup tables of a game page.
+// Tests of the pickup tables of a game page: totals, leading columns and
+// the order of the counters (headings are in the recorded runs).
 #include "output/output.h"
 
 #include <string>
@@ -23,6 +24,14 @@ class pickup_tables_test : public temp_folder_test {
       (out.*write)();
     });
   }
+  // Cells of the numbers first, first + 1, ... for the given items.
+  static std::string cells(int first, int count) {
+    std::string row;
+    for (int n = first; n < first + count; ++n) {
+      row += "<td >" + std::to_string(n) + "</td>\r\n";
+    }
+    return row;
+  }
   player_t& alice() { return game.get_player(0); }
   configdata config;
   resultdata game{config};
@@ -30,35 +39,17 @@ class pickup_tables_test : public temp_folder_test {
 
 TEST_F(pickup_tables_test, health_and_armor_totals) {
   auto& counts = alice().pickups;
-  counts[item_health_small] = 3;
-  counts[item_health] = 1;
-  counts[item_health_large] = 2;
-  counts[item_health_mega] = 1;
-  counts[item_armor_shard] = 4;
-  counts[item_armor_body] = 1;
-  game.get_player(1).bot_skill = 2;
-  std::string expected =
-      "<p><b>Health & Armor pickups</b></p>\r\n<table border=1 "
-      "cellspacing=0 bordercolor=#000000 bgcolor=#606060 align=center>\r\n"
-      "<tr align=right bgcolor=#000080>\r\n<th align=left width=20>#</th>\r\n"
-      "<th align=left>Name</th>\r\n<th align=center>Bot</th>\r\n"
-      "<th align=center colspan=5>Health</th>\r\n"
-      "<th align=center colspan=4>Armor</th>\r\n</tr>\r\n"
-      "<tr align=right bgcolor=#000080>\r\n<td colspan=3>&nbsp;</td>\r\n"
-      "<td>Small</td><td>Normal</td><td>Large</td><td>Mega</td>"
-      "<td><b>Total</b></td><td>Shard</td><td>Combat</td><td>Body</td>"
-      "<td><b>Total</b></td></tr>\r\n"
-      "<tr align=right bgcolor=#808080>\r\n<td align=left>1</td>\r\n"
-      "<td align=left><b>Alice</b></td>\r\n<td align=center>-</td>\r\n"
-      "<td >3</td>\r\n<td >1</td>\r\n<td >2</td>\r\n<td >1</td>\r\n"
-      "<td >240</td>\r\n<td >4</td>\r\n<td >0</td>\r\n<td >1</td>\r\n"
-      "<td >120</td>\r\n</tr>\r\n"
-      "<tr align=right>\r\n<td align=left>2</td>\r\n"
-      "<td align=left><b>Bob</b></td>\r\n<td align=center>(2)</td>\r\n"
-      "<td >0</td>\r\n<td >0</td>\r\n<td >0</td>\r\n<td >0</td>\r\n"
-      "<td >0</td>\r\n<td >0</td>\r\n<td >0</td>\r\n<td >0</td>\r\n"
-      "<td >0</td>\r\n</tr>\r\n</table>\r\n";
-  EXPECT_EQ(table(&output::write_health_armor), expected);
+  counts[item_health_small] = 1;
+  counts[item_health] = 2;
+  counts[item_health_large] = 3;
+  counts[item_health_mega] = 4;
+  counts[item_armor_shard] = 6;
+  counts[item_armor_combat] = 7;
+  counts[item_armor_body] = 8;
+  EXPECT_NE(table(&output::write_health_armor)
+                .find(cells(1, 4) + "<td >605</td>\r\n" + cells(6, 3) +
+                      "<td >1180</td>\r\n</tr>"),
+            std::string::npos);
 }
 
 TEST_F(pickup_tables_test, spacer_spans_the_leading_columns) {
@@ -100,49 +91,17 @@ TEST_F(pickup_tables_test, counter_columns_in_order) {
     alice().pickups[weapons[n]] = n + 11u;
     alice().pickups[ammo[n]] = n + 21u;
   }
-  auto cells = [](int first) {
-    std::string row;
-    for (int n = first; n < first + 8; ++n) {
-      row += "<td >" + std::to_string(n) + "</td>\r\n";
-    }
-    return "<td align=center>-</td>\r\n" + row + "</tr>\r\n";
-  };
-  auto heads = [](const char* attribute, const char* labels) {
-    std::string row;
-    std::string rest = labels;
-    for (size_t at = 0, end; at < rest.size(); at = end + 1) {
-      end = rest.find(',', at);
-      if (end == std::string::npos) end = rest.size();
-      row += std::string("<th ") + attribute + ">" +
-             rest.substr(at, end - at) + "</th>\r\n";
-    }
-    return "<th align=center>Bot</th>\r\n" + row + "</tr>\r\n";
-  };
-  const char* weapon_labels =
-      "Shotgun,G-Launcher,R-Launcher,Machinegun,Lightning,Railgun,"
-      "Plasmagun,BFG";
-  struct {
+  const struct {
     void (output::*write)();
-    const char* heading;
-    std::string head, row;
-  } rows[] = {
-      {&output::write_powerups, "<p><b>Powerup pickups</b></p>",
-       heads("align=center",
-             "Quad,Regen,Haste,Invis,B-suit,Flight,Medkit,Teleporter"),
-       cells(1)},
-      {&output::write_weapon_pickups, "<p><b>Weapon pickups</b></p>",
-       heads("", weapon_labels), cells(11)},
-      {&output::write_ammo, "<p><b>Ammo pickups</b></p>",
-       heads("", weapon_labels), cells(21)},
-  };
+    int first;
+  } rows[] = {{&output::write_powerups, 1},
+              {&output::write_weapon_pickups, 11},
+              {&output::write_ammo, 21}};
   for (const auto& row : rows) {
-    std::string page = table(row.write);
-    EXPECT_EQ(page.find(row.heading), 0u) << row.heading;
-    EXPECT_NE(page.find(row.head), std::string::npos) << row.heading;
-    EXPECT_NE(page.find(row.row), std::string::npos) << row.heading;
-    EXPECT_NE(page.find("<td >0</td>\r\n</tr>\r\n</table>\r\n"),
+    EXPECT_NE(table(row.write).find("<td align=center>-</td>\r\n" +
+                                    cells(row.first, 8) + "</tr>\r\n"),
               std::string::npos)
-        << row.heading;  // Bob's row of zeros closes the table
+        << row.first;
   }
 }
 

@@ -1,5 +1,5 @@
-// Tests of the per-player pages: which pages, progress, links, Player info
-// and Player vs player stats with UNLISTED and TOTAL rows.
+// Tests of the per-player pages: which pages, progress, and Player vs player
+// stats with aliases and the UNLISTED and TOTAL rows of limited runs.
 #include <string>
 #include <vector>
 
@@ -17,14 +17,6 @@ struct kill {
   int victim;
 };
 
-const char* const kHead =
-    "<html>\r\n<head>\r\n<title>Morv results</title>\r\n"
-    "<LINK REL=StyleSheet HREF=\"../morv.css\" TYPE=\"text/css\"></head>\r\n"
-    "<body text=#FFFFFF bgcolor=#000000 class=text link=#FFFFFF "
-    "vlink=#FFFFFF alink=#FFFFFF>\r\n";
-const char* const kAllPlayers =
-    "<p class=\"title\"><a href=\"../players.htm\"><font color=red>"
-    "All players</font></a></p>";
 const char* const kP2pHead =
     "<p><b>Player vs player stats</b></p>\r\n<table border=1 cellspacing=0 "
     "bgcolor=#606060 bordercolor=#000000 align=center>\r\n"
@@ -83,60 +75,6 @@ TEST_F(player_pages_test, pages_of_listed_players_with_progress) {
   }
 }
 
-TEST_F(player_pages_test, page_links_and_sections) {
-  cfg.css_present = true;
-  cfg.in_subfolder = true;
-  totals.find_player("^1Bob")->listed = true;
-  for (int top : {0, 5}) {
-    cfg.top_players = top;
-    begin_capture();
-    driver.write_player_pages(totals);
-    end_capture();
-    const std::string page = read_file("player_1.htm");
-    std::string expected = std::string(kHead) + kAllPlayers;
-    if (top > 0) {
-      expected += "<p class=\"title\"><a href=\"../top_players.htm\">"
-                  "<font color=red>Top 5 players</font></a></p>";
-    }
-    expected += "<p class=\"title\"><span style=\"background-color: "
-                "#808080\"><font color=\"red\">Bob</font></span></p>"
-                "<p><b>Player info</b></p>";
-    EXPECT_EQ(page.substr(0, expected.size()), expected) << top;
-    const size_t weapons = page.find("<b>Weapon stats</b>");
-    const size_t p2p = page.find("<b>Player vs player stats</b>");
-    EXPECT_TRUE(weapons != std::string::npos && p2p > weapons) << top;
-    EXPECT_NE(page.find("</table>\r\n<p  align=center>", p2p),
-              std::string::npos);
-    EXPECT_EQ(page.find("<b>Ratio</b>"), std::string::npos);  // no legend
-  }
-}
-
-TEST_F(player_pages_test, player_info_bytes) {
-  player_t& ann = *totals.find_player("Ann");
-  ann.kills[0] = 10;
-  ann.killed[0] = 4;
-  ann.suicides[0] = 1;
-  ann.deaths = 1;
-  output writer(&totals, nullptr, &cfg, 0);
-  const std::string info = written_by([&](outputfile& file) {
-    writer.file = &file;
-    writer.write_player_info(ann);
-  });
-  EXPECT_EQ(info,
-            "<p><b>Player info</b></p>\r\n<table border=1 cellspacing=0 "
-            "bordercolor=#000000 align=center>\r\n<tr>\r\n"
-            "<th bgcolor=#000080>Frags</th>\r\n<th bgcolor=#000080>Kills</th>"
-            "\r\n<th bgcolor=#000080>Killed</th>\r\n"
-            "<th bgcolor=#000080>Suicides</th>\r\n"
-            "<th bgcolor=#000080>Deaths</th>\r\n"
-            "<th bgcolor=#000080>T.deaths</th>\r\n<th bgcolor=#000080>Eff</th>"
-            "\r\n</tr>\r\n<tr align=\"right\">\r\n"
-            "<td bgcolor=#606060>8</td>\r\n<td bgcolor=#606060>10</td>\r\n"
-            "<td bgcolor=#606060>4</td>\r\n<td bgcolor=#606060>1</td>\r\n"
-            "<td bgcolor=#606060>1</td>\r\n<td bgcolor=#606060>6</td>\r\n"
-            "<td bgcolor=#606060>62.50</td>\r\n</tr>\r\n</table>\r\n");
-}
-
 TEST_F(player_pages_test, unlisted_opponents_are_summed) {
   cfg.filters_on = true;
   cfg.min_kills = 2;
@@ -158,15 +96,6 @@ TEST_F(player_pages_test, unlisted_opponents_are_summed) {
                 "</tr>\r\n</table>\r\n");
   // Opponents sorted by Ann's kills, highest first.
   EXPECT_EQ(player(1).p2ps.next->name, "Bob");
-}
-
-TEST_F(player_pages_test, without_limits_every_fought_opponent_has_a_row) {
-  add_game({"Ann", "Bob", "Cid", "Dan"}, {{1, 0}, {0, 2}});
-  const std::string table = p2p_of(player(1));
-  EXPECT_NE(table.find("player_2.htm\">Bob</a>"), std::string::npos);
-  EXPECT_NE(table.find("player_3.htm\">Cid</a>"), std::string::npos);
-  EXPECT_EQ(table.find("Dan"), std::string::npos);
-  EXPECT_EQ(table.find("UNLISTED"), std::string::npos);
 }
 
 TEST_F(player_pages_test, opponent_shown_as_the_rankings_know_him) {

@@ -1,5 +1,5 @@
-// Tests of the ranking pages: the page bytes, the sets of files, limits,
-// max_players, top N and the listed flags.
+// Tests of the ranking pages in limited runs: top N, max_players, the
+// limits and the listed flags (the recorded runs hold whole unlimited sets).
 #include <string>
 #include <vector>
 
@@ -50,112 +50,6 @@ class rankings_test : public temp_folder_test {
   configdata& cfg = driver.cfg;
   resultdata_total totals{driver.cfg};
 };
-
-TEST_F(rankings_test, page_bytes) {
-  cfg.css_present = true;
-  cfg.homepage_address = "http://h/";
-  cfg.homepage_string = "Home";
-  driver.games_written = 3;
-  player_t& ann = add("Ann", 10, 2, 300);
-  ann.killed[0] = 4;
-  ann.suicides[0] = 1;
-  ann.deaths = 1;
-  ann.add_ping(50);
-  ann.add_ping(51);
-  player_t& bob = add("^1Bob", 0, 1, 0);
-  bob.bot_skill = 3;
-  write(0);
-
-  const std::string row_ann =
-      "<tr align=right>\r\n<td align=left>1</td>\r\n"
-      "<td align=left><b><a href=\"morv_players/player_1.htm\">Ann</a></b>"
-      "</td>\r\n<td align=center>-</td>\r\n"
-      "<td >0.40</td>\r\n<td >62.5</td>\r\n<td >1.43</td>\r\n"
-      "<td >8</td>\r\n<td >10</td>\r\n<td >4</td>\r\n<td >1</td>\r\n"
-      "<td >1</td>\r\n<td >6</td>\r\n<td >1.60</td>\r\n<td >1.20</td>\r\n"
-      "<td >00:05 h</td>\r\n<td >2</td>\r\n<td >50</td>\r\n</tr>\r\n";
-  const std::string row_bob =
-      "<tr align=right bgcolor=#808080>\r\n<td align=left>2</td>\r\n"
-      "<td align=left><b><a href=\"morv_players/player_2.htm\">"
-      "<font color=\"red\">Bob</font></a></b></td>\r\n"
-      "<td align=center>(3)</td>\r\n"
-      "<td >ERR</td>\r\n<td >0.0</td>\r\n<td >0.00</td>\r\n"
-      "<td >0</td>\r\n<td >0</td>\r\n<td >0</td>\r\n<td >0</td>\r\n"
-      "<td >0</td>\r\n<td >0</td>\r\n<td >0.00</td>\r\n<td >0.00</td>\r\n"
-      "<td >00:00 h</td>\r\n<td >1</td>\r\n<td >-</td>\r\n</tr>\r\n";
-  const std::string expected =
-      "<html>\r\n<head>\r\n<title>Morv results</title>\r\n"
-      "<LINK REL=StyleSheet HREF=\"morv.css\" TYPE=\"text/css\">"
-      "</head>\r\n<body text=#FFFFFF bgcolor=#000000 class=text "
-      "link=#FFFFFF vlink=#FFFFFF alink=#FFFFFF>\r\n"
-      "<p class=text>[DATE]</p>\r\n"
-      "<p class=title><a href=\"http://h/\"><font color=red>Home</font></a>"
-      "<p class=title><a href=\"games.htm\"><font color=red>Game index"
-      "</font></a></p>"
-      "<p class=title>Player ranking<br>(sorted by ratio)</p>"
-      "<p class=title>Number of games: 3</p>"
-      "\r\n<table border=1 cellspacing=0 bordercolor=#000000 "
-      "bgcolor=#606060 align=center>\r\n"
-      "<tr align=right bgcolor=#000080>\r\n"
-      "<th align=left width=20>#</th>\r\n"
-      "<th align=left><a href=\"players_name.htm\">Name</a></th>\r\n"
-      "<th align=left>Bot</th>\r\n"
-      "<th ><a href=\"players_ratio.htm\">Ratio</a></th>\r\n"
-      "<th ><a href=\"players_eff.htm\">Eff</a></th>\r\n"
-      "<th ><a href=\"players_skill.htm\">Skill</a></th>\r\n"
-      "<th ><a href=\"players_frags.htm\">Frags</a></th>\r\n"
-      "<th ><a href=\"players_kills.htm\">Kills</a></th>\r\n"
-      "<th >Killed</th>\r\n<th >Suicides</th>\r\n<th >Deaths</th>\r\n"
-      "<th >T.deaths</th>\r\n<th >FPM</th>\r\n<th >DPM</th>\r\n"
-      "<th ><a href=\"players_playtime.htm\">Playtime</a></th>\r\n"
-      "<th >Games</th>\r\n<th >Ping</th>\r\n</tr>\r\n" +
-      row_ann + row_bob + "</table>\r\n";
-  const std::string page = mask_volatile(read_file("players.htm"));
-  EXPECT_EQ(page.substr(0, expected.size()), expected);
-  EXPECT_NE(page.find("</table>\r\n<p><b>Ratio</b> is calculated as"),
-            std::string::npos);
-  EXPECT_TRUE(ann.listed && bob.listed);
-}
-
-TEST_F(rankings_test, console_names_each_page_before_its_sort) {
-  add("a", 1);
-  const std::string console = write(0);
-  const std::string sorted =
-      "\n- Sorting all players        \b\b\b\b\b\b\b(100 %)\n";
-  // The main page sorts twice: by the secondary, then the primary key.
-  std::string expected =
-      "\nWriting player stats to \"players.htm\"" + sorted + sorted;
-  for (size_t i = 1; i < std::size(kPageNames); ++i) {
-    expected += std::string("\nWriting player stats to \"") + kPageNames[i] +
-                "\"" + sorted;
-  }
-  EXPECT_EQ(console, expected);
-}
-
-TEST_F(rankings_test, top_count_writes_a_second_linked_set) {
-  for (int top : {0, 10}) {
-    cfg.top_players = top;
-    write(0);
-    if (top > 0) write(top);
-    for (const char* name : kPageNames) {
-      EXPECT_TRUE(file_exists(name)) << name;
-      EXPECT_EQ(file_exists(std::string("top_") + name), top > 0) << name;
-    }
-    const std::string main_page = read_file("players.htm");
-    EXPECT_EQ(count_of(main_page, "<a href=\"top_players.htm\"><font color=red>"
-                                  "Top 10 players</font></a></p>"),
-              top > 0 ? 1 : 0);
-  }
-  const std::string top_page = read_file("top_players_eff.htm");
-  EXPECT_EQ(count_of(top_page, "<p class=title><a href=\"players.htm\">"
-                               "<font color=red>All players</font></a></p>"),
-            1);
-  EXPECT_EQ(count_of(top_page,
-                     "<p class=title>Top 10 players<br>(sorted by eff)</p>"),
-            1);
-  EXPECT_EQ(count_of(top_page, "\"top_players_kills.htm\">Kills</a>"), 1);
-  EXPECT_EQ(count_of(top_page, "\"players_name.htm\">Name</a>"), 1);
-}
 
 TEST_F(rankings_test, top_pages_show_the_first_n) {
   cfg.top_players = 2;
