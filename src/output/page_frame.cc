@@ -30,7 +30,8 @@ std::string format_text(const char* format, va_list args) {
 void write_cell(outputfile& file, const char* tag, const std::string& text) {
   static std::string cell;
   std::string_view name(tag);
-  cell.assign("<").append(name).append(" ");
+  cell.clear();
+  cell.append(1, '<').append(name).append(1, ' ');
   cell.append(current_attribute.c_str()).append(">");
   cell.append(text.c_str()).append("</").append(name).append(">\r\n");
   file.write(cell);

@@ -67,8 +67,23 @@ void resultdata_total::add_game(const resultdata& game) {
   }
 }
 
+// The per-player pages look up every opponent of every player: the answer
+// for a raw name is kept until a record is created (a new record may be
+// the answer for names that found another one before).
 player_t* resultdata_total::find_player(std::string_view raw_name) {
   if (raw_name.empty()) raw_name = EMPTY_NAME;
+  auto known = found_by_raw_name.find(raw_name);
+  if (known != found_by_raw_name.end() &&
+      known->second.players == player_counter) {
+    return known->second.found;
+  }
+  player_t* found = search_player(raw_name);
+  found_by_raw_name.insert_or_assign(std::string(raw_name),
+                                     earlier_answer{found, player_counter});
+  return found;
+}
+
+player_t* resultdata_total::search_player(std::string_view raw_name) {
   const std::string plain = diverse::funname_to_ascii(raw_name);
   config->resolve_alias(plain);
   // The first entry is always a candidate (it may be the empty name); later

@@ -4,6 +4,7 @@
 #define MORV_STATS_RESULTDATA_TOTAL_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -70,6 +71,8 @@ class resultdata_total {
     size_t used = 0;
   };
 
+  // find_player without the memory of earlier answers.
+  player_t* search_player(std::string_view raw_name);
   player_t* lookup(const std::string& key) const;
   // The number of a lower-cased plain name, given on first sight.
   uint32_t name_number(const std::string& key);
@@ -82,6 +85,20 @@ class resultdata_total {
   // this gives the same record as a walk of the list in any order.
   std::unordered_map<std::string, player_t*> player_index;
   player_t* tail = &players;
+  // Earlier answers of find_player by raw name, each valid while no record
+  // was created after it (the player count is unchanged).
+  struct earlier_answer {
+    player_t* found;
+    int players;
+  };
+  struct text_hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  std::unordered_map<std::string, earlier_answer, text_hash, std::equal_to<>>
+      found_by_raw_name;
   // The opponent records, found by owner and opponent name number: a long
   // run holds millions of pairs.
   std::unordered_map<std::string, uint32_t> name_numbers;
