@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "analyzelog/log_test_util.h"
@@ -228,15 +227,4 @@ TEST_F(analyzelog_test, exit_in_one_on_one_skips_the_next_game) {
   EXPECT_FALSE(reader->exit_seen);
   EXPECT_EQ(next_game(), 1);  // no Exit before: recording again
   EXPECT_EQ(game->get_num_players(), 1);
-}
-
-TEST_F(analyzelog_test, read_error_is_fatal) {
-  ASSERT_TRUE(std::filesystem::create_directory("folder_log"));
-  open_log("");
-  std::fclose(file);
-  file = std::fopen("folder_log", "rb");  // reading a folder fails
-  ASSERT_NE(file, nullptr);
-  reader = std::make_unique<analyzelog>(file, *game, config, chat);
-  std::string message = fatal_message_of([&] { next_game(); });
-  EXPECT_EQ(message, "analyzelog::parse - logfile read error");
 }

@@ -136,12 +136,3 @@ TEST_F(event_handlers_test, one_on_one_stops_at_a_move_to_the_spectators) {
     EXPECT_EQ(player("B").items, 0) << ending;
   }
 }
-
-TEST_F(event_handlers_test, player_limit_from_a_log) {
-  std::string log = INIT;
-  for (int c = 0; c < 512; ++c) log += userinfo(c, "P", 0);
-  open_log(log);
-  std::string message = fatal_message_of([&] { next_game(); });
-  EXPECT_EQ(message, "resultdata::add_player - too many clients in game (511)");
-  EXPECT_EQ(game->get_num_players(), 511);
-}

@@ -12,30 +12,21 @@ namespace {
 
 class outputfile_test : public temp_folder_test {};
 
-TEST_F(outputfile_test, open_print_close) {
-  outputfile file;
-  EXPECT_FALSE(file.is_open());
-  EXPECT_EQ(file.open("a.htm"), 0);
-  EXPECT_TRUE(file.is_open());
-  EXPECT_EQ(file.print("%s %i %%\r\n", "x", 5), 0);
-  file.write(std::string("a\0b", 3));
-  EXPECT_EQ(file.close(), 0);
-  EXPECT_FALSE(file.is_open());
-  EXPECT_EQ(read_file("a.htm"), std::string("x 5 %\r\na\0b", 10));
-}
-
-TEST_F(outputfile_test, open_truncates_and_open_append_appends) {
+TEST_F(outputfile_test, open_print_append_close) {
   write_file("d.txt", "old\r\n");
   {
     outputfile file;
     file.open_append("d.txt");
-    file.print("new\r\n");
+    EXPECT_TRUE(file.is_open());
+    EXPECT_EQ(file.print("%s %i %%\r\n", "x", 5), 0);
+    file.write(std::string("a\0b", 3));
   }  // the destructor closes
-  EXPECT_EQ(read_file("d.txt"), "old\r\nnew\r\n");
+  EXPECT_EQ(read_file("d.txt"), std::string("old\r\nx 5 %\r\na\0b", 15));
   outputfile file;
-  file.open("d.txt");
-  file.close();
-  EXPECT_EQ(read_file("d.txt"), "");
+  EXPECT_EQ(file.open("d.txt"), 0);
+  EXPECT_EQ(file.close(), 0);
+  EXPECT_FALSE(file.is_open());
+  EXPECT_EQ(read_file("d.txt"), "");  // open truncates
 }
 
 TEST_F(outputfile_test, open_failure_is_fatal) {

@@ -1,33 +1,10 @@
 // Tests of the client events of the game record: slots, renames,
 // reconnections, spectators, playing time and team history.
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
-#include "config/configdata.h"
-#include "stats/resultdata.h"
+#include "stats/game_test_util.h"
 
-namespace {
-
-constexpr int HUMAN = -1;
-
-class client_events_test : public testing::Test {
- protected:
-  void SetUp() override {
-    game = std::make_unique<resultdata>(config);
-    game->reset();
-    game->start_game(0);
-  }
-  player_t& player_of(int client) {
-    return game->get_player(game->clients[client].player);
-  }
-
-  configdata config;
-  std::unique_ptr<resultdata> game;
-};
-
-}  // namespace
+using client_events_test = game_record_test;
 
 TEST_F(client_events_test, first_settings_make_a_player_and_renames_keep_it) {
   game->client_connect(3, 12);
@@ -64,8 +41,8 @@ TEST_F(client_events_test, returning_human_takes_the_named_record) {
   game->client_disconnect(1, 10);
   game->client_userinfo(1, "Bob", HUMAN, 2, 20);
   EXPECT_EQ(game->clients[1].player, 1);
-  EXPECT_EQ(game->get_player(1).team_history, "\x01\x02");
-  EXPECT_EQ(game->get_player(0).get_name(), "Ann");
+  EXPECT_EQ(p(1).team_history, "\x01\x02");
+  EXPECT_EQ(p(0).get_name(), "Ann");
 }
 
 TEST_F(client_events_test, only_time_in_play_counts) {
@@ -82,11 +59,11 @@ TEST_F(client_events_test, only_time_in_play_counts) {
   game->client_userinfo(1, "Cid", HUMAN, 3, 0);
   game->client_disconnect(1, 500);
   game->end_game(600);
-  EXPECT_EQ(game->get_player(0).playtime, 90);
-  EXPECT_EQ(game->get_player(0).team_history, "\x01\x03");
-  EXPECT_EQ(game->get_player(1).playtime, 60);
-  EXPECT_EQ(game->get_player(1).team_history, "\x03\x02");
-  EXPECT_EQ(game->get_player(2).playtime, 0);
+  EXPECT_EQ(p(0).playtime, 90);
+  EXPECT_EQ(p(0).team_history, "\x01\x03");
+  EXPECT_EQ(p(1).playtime, 60);
+  EXPECT_EQ(p(1).team_history, "\x03\x02");
+  EXPECT_EQ(p(2).playtime, 0);
 }
 
 TEST_F(client_events_test, team_history_skips_repeats_and_stops_at_15) {
@@ -131,5 +108,5 @@ TEST_F(client_events_test, hostile_times_wrap_instead_of_overflowing) {
   game->client_connect(0, -2147483647 - 1);
   game->client_userinfo(0, "Ann", HUMAN, 0, 0);
   game->client_disconnect(0, 2147483647);
-  EXPECT_EQ(game->get_player(0).playtime, -1);  // 2^32 - 1 wrapped
+  EXPECT_EQ(p(0).playtime, -1);  // 2^32 - 1 wrapped
 }

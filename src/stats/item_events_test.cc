@@ -1,34 +1,23 @@
 // Tests of pickups, pings and the start and end of a game in the record.
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
-#include "config/configdata.h"
-#include "stats/resultdata.h"
+#include "stats/game_test_util.h"
 #include "test_util.h"
 
 namespace {
 
-constexpr int HUMAN = -1;
-
-class item_events_test : public testing::Test {
+class item_events_test : public game_record_test {
  protected:
   void SetUp() override {
-    game = std::make_unique<resultdata>(config);
-    game->reset();
-    game->start_game(0);
+    game_record_test::SetUp();
     game->client_userinfo(3, "Ann", HUMAN, 1, 0);
   }
-  player_t& ann() { return game->get_player(0); }
+  player_t& ann() { return p(0); }
   std::string item_output(int client, const char* item, int time) {
     begin_capture();
     game->add_item(client, item, time);
     return end_capture();
   }
-
-  configdata config;
-  std::unique_ptr<resultdata> game;
 };
 
 }  // namespace
@@ -74,7 +63,7 @@ TEST_F(item_events_test, nothing_counts_while_not_running) {
   game->client_userinfo(3, "Ann", HUMAN, 1, 7);
   game->add_item(3, "item_quad", 8);
   EXPECT_EQ(game->get_num_players(), 2);  // a new game slot, a new record
-  EXPECT_EQ(game->get_player(1).items, 1);
+  EXPECT_EQ(p(1).items, 1);
   EXPECT_EQ(ann().items, 0);
   EXPECT_EQ(ann().ping_count, 0);
 }

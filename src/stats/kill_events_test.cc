@@ -1,53 +1,25 @@
 // Tests of add_kill: kills, suicides, team kills, world deaths, bots,
 // weapon numbers, streaks and the kill matrix.
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
-#include "config/configdata.h"
-#include "stats/resultdata.h"
+#include "stats/game_test_util.h"
 #include "test_util.h"
 
 namespace {
 
-constexpr int HUMAN = -1;
 constexpr int WORLD = 1022;
 
-class kill_events_test : public testing::Test {
+class kill_events_test : public game_record_test {
  protected:
-  void SetUp() override {
-    game = std::make_unique<resultdata>(config);
-    game->reset();
-    game->start_game(0);
-  }
   // Clients 0, 1, 2 become players 0, 1, 2 in the given teams.
   void join(int team0, int team1, int team2 = 0) {
     game->client_userinfo(0, "A", HUMAN, team0, 0);
     game->client_userinfo(1, "B", HUMAN, team1, 0);
     game->client_userinfo(2, "C", HUMAN, team2, 0);
   }
-  player_t& p(int i) { return game->get_player(i); }
-
-  configdata config;
-  std::unique_ptr<resultdata> game;
 };
 
 }  // namespace
-
-TEST_F(kill_events_test, kill_between_red_and_blue) {
-  join(1, 2);
-  EXPECT_EQ(game->add_kill(0, 1, 7, 10), 0);
-  game->add_kill(0, 1, 0, 11);  // weapon slot 0 counts once
-  EXPECT_EQ(p(0).kills[7], 1u);
-  EXPECT_EQ(p(0).kills[0], 2u);
-  EXPECT_EQ(p(1).killed[7], 1u);
-  EXPECT_EQ(game->get_kills(0, 1, 7), 1);
-  EXPECT_EQ(game->get_kills(0, 1, 0), 2);
-  EXPECT_EQ(game->team_kills(1), 2);
-  EXPECT_EQ(game->team_killed(2), 2);
-  EXPECT_EQ(game->streak[0], 2);
-}
 
 TEST_F(kill_events_test, suicide_counts_on_the_diagonal_and_ends_streak) {
   join(1, 2);
@@ -60,18 +32,6 @@ TEST_F(kill_events_test, suicide_counts_on_the_diagonal_and_ends_streak) {
   EXPECT_EQ(p(0).mkiol, 1);
   EXPECT_EQ(p(0).mkiol_time, 9);
   EXPECT_EQ(game->streak[0], 0);
-}
-
-TEST_F(kill_events_test, team_kill_in_red_team) {
-  join(1, 1);
-  game->add_kill(0, 1, 3, 5);
-  EXPECT_EQ(p(0).teamkills[0], 1u);
-  EXPECT_EQ(game->get_team(1).teamkills[3], 1u);
-  EXPECT_EQ(p(0).kills[0], 0u);
-  EXPECT_EQ(p(1).killed[0], 0u);
-  EXPECT_EQ(game->team_kills(1), 0);
-  EXPECT_EQ(game->get_kills(0, 1, 3), 1);
-  EXPECT_EQ(game->streak[0], 1);
 }
 
 TEST_F(kill_events_test, kills_between_unknown_or_spectator_teams) {

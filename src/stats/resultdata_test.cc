@@ -1,27 +1,11 @@
 // Tests of the game record core: game types, reset, players, growth.
 #include "stats/resultdata.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 
-#include "config/configdata.h"
+#include "stats/game_test_util.h"
 
-namespace {
-
-class resultdata_test : public testing::Test {
- protected:
-  void SetUp() override {
-    game = std::make_unique<resultdata>(config);
-    game->reset();
-  }
-
-  configdata config;
-  std::unique_ptr<resultdata> game;
-};
-
-}  // namespace
+using resultdata_test = game_record_test;
 
 TEST_F(resultdata_test, set_gametype_names) {
   const struct {
@@ -40,7 +24,7 @@ TEST_F(resultdata_test, reset_keeps_game_settings_and_clears_the_rest) {
   game->gamename = "osp";
   game->mapname = "q3dm17";
   game->fraglimit = 20;
-  game->get_player(game->add_player()).kills[0] = 3;
+  p(game->add_player()).kills[0] = 3;
   game->count_kill(0, 0, 5);
   game->reset();
   EXPECT_EQ(game->gametype_name, "1on1");
@@ -49,12 +33,12 @@ TEST_F(resultdata_test, reset_keeps_game_settings_and_clears_the_rest) {
   EXPECT_EQ(game->fraglimit, 0);
   EXPECT_EQ(game->get_num_players(), 0);
   EXPECT_EQ(game->get_kills(0, 0, 5), 0);
-  EXPECT_EQ(game->get_player(0).kills[0], 0u);
+  EXPECT_EQ(p(0).kills[0], 0u);
 }
 
 TEST_F(resultdata_test, find_player_returns_first_exact_match) {
   for (const char* name : {"Ann", "Bob", "Bob", "bob"}) {
-    game->get_player(game->add_player()).set_name(name);
+    p(game->add_player()).set_name(name);
   }
   EXPECT_EQ(game->find_player("Bob"), 1);
   EXPECT_EQ(game->find_player("bob"), 3);
@@ -75,13 +59,6 @@ TEST_F(resultdata_test, growth_at_sixteenth_player_keeps_counts) {
   EXPECT_EQ(game->get_kills(31, 0, 39), 1);
 }
 
-TEST_F(resultdata_test, weapon_kills_sum_the_players) {
-  game->get_player(game->add_player()).kills = {5, 2, 3};
-  game->get_player(game->add_player()).kills = {4, 0, 4};
-  EXPECT_EQ(game->weapon_kills(0), 9);
-  EXPECT_EQ(game->weapon_kills(2), 7);
-}
-
 TEST_F(resultdata_test, reset_clears_what_a_bigger_game_left_after_compaction) {
   for (int i = 0; i < 40; ++i) game->add_player();
   for (int w = 0; w < MAX_WEAPONS; ++w) {
@@ -89,12 +66,12 @@ TEST_F(resultdata_test, reset_clears_what_a_bigger_game_left_after_compaction) {
       for (int v = 0; v < 40; ++v) game->set_kills(k, v, w, 1);
     }
   }
-  game->get_player(39).kills[0] = 5;
+  p(39).kills[0] = 5;
   game->num_players = 3;  // as after a compaction that dropped 37 players
   game->reset();
   EXPECT_EQ(game->capacity, 64);
   size_t nonzero = 0;
   for (uint16_t counter : game->kill_matrix) nonzero += counter != 0;
   EXPECT_EQ(nonzero, 0u);
-  EXPECT_EQ(game->get_player(39).kills[0], 0u);
+  EXPECT_EQ(p(39).kills[0], 0u);
 }
