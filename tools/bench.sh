@@ -47,22 +47,23 @@ time_wc() {
 }
 
 # Runs morv on log $2 inside folder $1 with the options -d -l; prints
-# "seconds peak_kib".
+# "seconds peak_kib cpu_seconds" (user and system time: on a machine
+# shared with other work the wall time alone can mislead).
 # "Command exited with non-zero status" stands before the figures when
 # morv failed; the case is then marked in the table.
 time_morv() {
   (
     cd "$1"
-    /usr/bin/time -f "%e %M" -o "$1/time.txt" "$morv" "$2" -d -l \
+    /usr/bin/time -f "%e %M %U %S" -o "$1/time.txt" "$morv" "$2" -d -l \
       </dev/null >"$1/console.txt" 2>&1 || echo "morv failed" >&2
   )
-  tail -n 1 "$1/time.txt"
+  tail -n 1 "$1/time.txt" | awk '{ print $1, $2, $3 + $4 }'
 }
 
-printf "%-30s %10s %9s %9s %9s %8s %7s\n" case input morv_s "MB/s" \
-  rss_MiB wc_s ratio
+printf "%-30s %10s %8s %8s %7s %8s %7s %7s\n" case input morv_s cpu_s \
+  "MB/s" rss_MiB wc_s ratio
 # Runs one case: label, folder, log file name. Leaves its figures in
-# $tmp/<folder>.result ("seconds peak_kib").
+# $tmp/<folder>.result ("seconds peak_kib cpu_seconds").
 run_case() {
   label=$1
   dir=$tmp/$2
@@ -70,12 +71,13 @@ run_case() {
   bytes=$(wc -c <"$dir/$log")
   wc_s=$(time_wc "$dir/$log")
   set -- $(time_morv "$dir" "$log")
-  echo "$1 $2" >"$dir.result"
-  awk -v label="$label" -v b="$bytes" -v s="$1" -v k="$2" -v w="$wc_s" \
+  echo "$1 $2 $3" >"$dir.result"
+  awk -v label="$label" -v b="$bytes" -v s="$1" -v k="$2" -v c="$3" \
+    -v w="$wc_s" \
     'BEGIN { mib = b / 1048576;
-             printf "%-30s %6.0f MiB %9.2f %9.0f %9.1f %8.3f %7.1f\n",
-                    label, mib, s, (s > 0 ? b / 1e6 / s : 0), k / 1024, w,
-                    (w > 0 ? s / w : 0) }'
+             printf "%-30s %6.0f MiB %8.2f %8.2f %7.0f %8.1f %7.3f %7.1f\n",
+                    label, mib, s, c, (s > 0 ? b / 1e6 / s : 0), k / 1024,
+                    w, (w > 0 ? s / w : 0) }'
   rm -rf "$dir"
 }
 
@@ -115,8 +117,9 @@ echo "cores: $(nproc)"
 ra=$(result a || true); rb=$(result b || true)
 rc=$(result c || true); rc0=$(result c1 || true)
 if [ -n "$ra" ] && [ -n "$rb" ]; then
-  echo "$ra $rb" | awk '{ printf "(a)/(b) time: %.2f (linear: at most 4.4)\n",
-                          $1 / ($3 > 0 ? $3 : 0.01) }'
+  echo "$ra $rb" | awk '{ printf "(a)/(b) time: %.2f wall, %.2f cpu" \
+                          " (linear: at most 4.4)\n",
+                          $1 / ($4 > 0 ? $4 : 0.01), $3 / ($6 > 0 ? $6 : 0.01) }'
 fi
 if [ -n "$ra" ]; then
   echo "$ra" | awk '{ printf "(a) peak RSS: %.0f MiB (at most 512)\n",
@@ -124,5 +127,5 @@ if [ -n "$ra" ]; then
 fi
 if [ -n "$rc" ] && [ -n "$rc0" ]; then
   echo "$rc $rc0" | awk '{ printf "(c)/(c0) peak RSS: %.2f (at most 1.2)\n",
-                            $2 / $4 }'
+                            $2 / $5 }'
 fi
