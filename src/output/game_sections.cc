@@ -3,7 +3,10 @@
 #include "output/output.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "config/configdata.h"
 #include "config/sortkey.h"
@@ -278,15 +281,26 @@ void output::write_killchart_row(int slot, int i) {
   }
   file->print("<td width=20><p align=center><font color=#FF0000><b>%i</b>"
               "</font></p></td>\r\n", i + 1);
+  // A 511-player game has a quarter of a million cells per weapon: the row
+  // is put together in one string and written once.
+  static std::string row;
+  row.clear();
   for (int j = 0; j < game->num_players; ++j) {
-    int kills = game->get_kills(i, j, slot);
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits,
+                              game->get_kills(i, j, slot)).ptr;
+    std::string_view kills(digits, static_cast<size_t>(end - digits));
     if (j == i) {
-      file->print("<td width=20><p align=right><font color=#0000FF>%i</font>"
-                  "</p></td>\r\n", kills);
+      row.append("<td width=20><p align=right><font color=#0000FF>")
+          .append(kills)
+          .append("</font></p></td>\r\n");
     } else {
-      file->print("<td width=20><p align=right>%i</p></td>\r\n", kills);
+      row.append("<td width=20><p align=right>")
+          .append(kills)
+          .append("</p></td>\r\n");
     }
   }
+  file->write(row);
   file->print("<td><p align=right><b>%lld</b></p></td>\r\n</tr>\r\n",
               static_cast<long long>(killer.kills[slot]) -
                   killer.suicides[slot]);
