@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "main/fatal_error.h"
@@ -21,9 +22,11 @@ struct fuzz_fatal {
 
 // Installs the throwing fatal hook, silences standard output (the program
 // prints progress and echoes for every input) and creates a scratch folder
-// under /dev/shm (or the temporary folder). Returns the folder's absolute
-// path. The current folder stays, so that relative corpus paths work.
+// under /dev/shm (or the temporary folder), removed again at exit. Returns
+// the folder's absolute path. The current folder stays, so that relative
+// corpus paths work.
 inline std::string fuzz_setup(const char* name) {
+  static std::string scratch;
   set_fatal_hook([](const std::string& message) { throw fuzz_fatal{message}; });
   if (std::freopen("/dev/null", "w", stdout) == nullptr) std::abort();
   std::string pattern = std::string("/dev/shm/morv_") + name + "_XXXXXX";
@@ -31,6 +34,11 @@ inline std::string fuzz_setup(const char* name) {
     pattern = std::string("/tmp/morv_") + name + "_XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
   }
+  scratch = pattern;
+  std::atexit([] {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch, ignored);
+  });
   return pattern;
 }
 
