@@ -1,0 +1,162 @@
+// The block reader, which handles most lines where they lie in its block,
+// gives exactly what handling the pieces of a 2047-byte fgets one by one
+// gives, also where lines straddle block boundaries, are longer than a
+// piece or hold NUL bytes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analyzelog/analyzelog.h"
+#include "analyzelog/chat_log.h"
+#include "config/configdata.h"
+#include "stats/resultdata.h"
+#include "tools/loggen_game.h"
+
+namespace {
+
+// Ignored lines (a first token of more than 8 characters) up to offset.
+void pad_to(std::string& log, size_t offset) {
+  while (log.size() + 100 < offset) {
+    log += "  0:30 Item: 2 item_armor_shard\n";
+  }
+  log.append(offset - log.size() - 1, 'z');
+  log += '\n';
+}
+
+// Lines that a reader can get wrong, for player A (client 1): one longer
+// than a piece, whose second piece is a pickup of its own; a pickup with
+// an empty item name followed by a line that looks like an item name; a
+// NUL byte inside an item name. Each comes once inside a block and once
+// across a block boundary.
+void add_awkward_lines(std::string& log) {
+  std::string long_line = "  1:00 Item: 1 ";
+  long_line.append(analyzelog::MAX_PIECE - long_line.size(), 'x');
+  log += long_line + "  1:02 Item: 1 item_quad\n";
+  log += "  1:02 Item: 1 \nitem_quad\n";
+  log += "  1:03 Item: 1 item_";
+  log += '\0';
+  log += "quad\n";
+}
+
+// A game whose awkward lines lie inside the first block and across the
+// first two block boundaries, then generated games.
+std::string test_log() {
+  std::string log =
+      "  0:00 InitGame: \\g_gametype\\0\\mapname\\q3dm17\n"
+      "  0:00 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+      "  0:00 ClientUserinfoChanged: 2 n\\B\\t\\0\n";
+  pad_to(log, 10000);
+  add_awkward_lines(log);
+  pad_to(log, analyzelog::BLOCK_SIZE - 1000);
+  add_awkward_lines(log);
+  pad_to(log, 2 * analyzelog::BLOCK_SIZE - 8);
+  log += "  1:03 Item: 1 item_";
+  log += '\0';
+  log += "quad\n  1:04 Kill: 1 2 7: A killed B\n  1:05 ShutdownGame:\n";
+
+  loggen::settings settings;
+  settings.size = 2 * analyzelog::BLOCK_SIZE + 4321;
+  settings.players = 24;
+  char* data = nullptr;
+  size_t size = 0;
+  FILE* stream = open_memstream(&data, &size);
+  {
+    loggen::log_out out(stream, settings.size, false);
+    loggen::write_log(settings, out);
+  }
+  std::fclose(stream);
+  log.append(data, size);
+  std::free(data);
+  return log;
+}
+
+// What the driver would see of each finished game.
+std::string describe(const resultdata& game, int last_time) {
+  std::string text = std::to_string(game.get_num_players()) + " players, " +
+                     game.mapname + ", time " + std::to_string(last_time);
+  for (int i = 0; i < game.get_num_players(); ++i) {
+    const player_t& p = game.get_player(i);
+    text += "; " + p.name + " " + std::to_string(p.kills[0]) + "/" +
+            std::to_string(p.killed[0]) + "/" + std::to_string(p.items) +
+            "/" + std::to_string(p.pickups[item_quad]);
+  }
+  return text;
+}
+
+struct run {
+  std::vector<std::string> games;
+  std::string console;
+  int64_t position = 0;
+};
+
+run read_with_parse(const std::string& log) {
+  configdata config;
+  chat_log chat;
+  auto game = std::make_unique<resultdata>(config);
+  FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
+  run result;
+  analyzelog::ignore_events = false;
+  testing::internal::CaptureStdout();
+  {
+    analyzelog reader(stream, *game, config, chat);
+    game->reset();
+    while (reader.parse() == 1) {
+      result.games.push_back(describe(*game, reader.last_time));
+      game->reset();
+    }
+    result.position = reader.position();
+  }
+  result.console = testing::internal::GetCapturedStdout();
+  std::fclose(stream);
+  return result;
+}
+
+run read_with_fgets(const std::string& log) {
+  configdata config;
+  chat_log chat;
+  auto game = std::make_unique<resultdata>(config);
+  FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
+  run result;
+  analyzelog::ignore_events = false;
+  testing::internal::CaptureStdout();
+  {
+    analyzelog reader(stream, *game, config, chat);
+    game->reset();
+    char piece[2047];
+    while (std::fgets(piece, sizeof piece, stream) != nullptr) {
+      if (reader.parse_line(piece) == 1) {
+        result.games.push_back(describe(*game, reader.last_time));
+        game->reset();
+      }
+    }
+    game->end_game(reader.last_time);
+    result.position = std::ftell(stream);
+  }
+  result.console = testing::internal::GetCapturedStdout();
+  std::fclose(stream);
+  return result;
+}
+
+}  // namespace
+
+TEST(reader_blocks_test, block_reader_matches_fgets_pieces) {
+  const std::string log = test_log();
+  run blocks = read_with_parse(log);
+  run pieces = read_with_fgets(log);
+  ASSERT_GT(blocks.games.size(), 10u);
+  // The first game: A picked up 9 items (2 per long line, 1 per other
+  // pickup line), 2 of them quads (the second pieces of the long lines).
+  EXPECT_EQ(blocks.games[0].substr(0, 30), "2 players, q3dm17, time 65; A ");
+  EXPECT_NE(blocks.games[0].find("; A 1/0/9/2; B 0/1/"), std::string::npos)
+      << blocks.games[0];
+  ASSERT_EQ(blocks.games.size(), pieces.games.size());
+  for (size_t g = 0; g < blocks.games.size(); ++g) {
+    ASSERT_EQ(blocks.games[g], pieces.games[g]) << "game " << g;
+  }
+  EXPECT_EQ(blocks.console, pieces.console);
+  EXPECT_EQ(blocks.position, static_cast<int64_t>(log.size()));
+  EXPECT_EQ(pieces.position, static_cast<int64_t>(log.size()));
+}
