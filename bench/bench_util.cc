@@ -8,18 +8,7 @@
 #include <cstdlib>
 
 std::string generate_log(const loggen::settings& config) {
-  char* data = nullptr;
-  size_t size = 0;
-  FILE* stream = open_memstream(&data, &size);
-  {
-    loggen::log_out out(stream, config.size > 0 ? config.size : ~0ull,
-                        config.crlf);
-    loggen::write_log(config, out);
-  }
-  std::fclose(stream);
-  std::string log(data, size);
-  std::free(data);
-  return log;
+  return loggen::log_text(config);
 }
 
 quiet_stdout::quiet_stdout() {

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "tools/loggen_tables.h"
@@ -206,6 +208,20 @@ void write_log(const settings& config, log_out& out) {
   }
   for (long g = 0; g < config.games; ++g) writer.write_game(false);
   writer.write_game(true);
+}
+
+std::string log_text(const settings& config) {
+  char* data = nullptr;
+  size_t size = 0;
+  FILE* stream = open_memstream(&data, &size);
+  {
+    log_out out(stream, config.size > 0 ? config.size : ~0ull, config.crlf);
+    write_log(config, out);
+  }
+  std::fclose(stream);
+  std::string log(data, size);
+  std::free(data);
+  return log;
 }
 
 }  // namespace loggen

@@ -90,6 +90,9 @@ class game_writer {
 // limit falls) or `games` complete games and a cut-off one.
 void write_log(const settings& config, log_out& out);
 
+// The whole log the settings ask for, in memory (tests, benchmarks).
+std::string log_text(const settings& config);
+
 }  // namespace loggen
 
 #endif  // MORV_TOOLS_LOGGEN_GAME_H_

@@ -15,18 +15,7 @@
 namespace {
 
 std::string generate(const loggen::settings& config) {
-  char* data = nullptr;
-  size_t size = 0;
-  FILE* stream = open_memstream(&data, &size);
-  {
-    loggen::log_out out(stream, config.size > 0 ? config.size : ~0ull,
-                        config.crlf);
-    loggen::write_log(config, out);
-  }
-  std::fclose(stream);
-  std::string log(data, size);
-  std::free(data);
-  return log;
+  return loggen::log_text(config);
 }
 
 size_t count(const std::string& text, const std::string& what) {
