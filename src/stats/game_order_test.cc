@@ -1,14 +1,11 @@
-// Tests of the game sort, player exchange, compaction and data file block.
+// Tests of the player exchange, compaction and data file block of a game.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "config/configdata.h"
-#include "config/sortkey.h"
 #include "stats/resultdata.h"
 #include "test_util.h"
 
@@ -69,53 +66,6 @@ class game_order_test : public testing::Test {
 
 }  // namespace
 
-TEST_F(game_order_test, ties_follow_the_exchange_order) {
-  add("a").kills[0] = 1;
-  add("b").kills[0] = 1;
-  add("c").kills[0] = 2;
-  game->sort(SORT_KILLS, false);
-  EXPECT_EQ(order(), "c,b,a");
-  game->sort(SORT_KILLS, true);
-  EXPECT_EQ(order(), "b,a,c");
-}
-
-TEST_F(game_order_test, name_key_is_lower_case_unsigned_bytes) {
-  add("^1Beta");
-  add("\xe9ric");
-  add("zed");
-  add("alpha");
-  game->sort(SORT_NAME, false);
-  EXPECT_EQ(order(), "alpha,^1Beta,zed,\xe9ric");
-  game->sort(SORT_NAME, true);
-  EXPECT_EQ(order(), "\xe9ric,zed,^1Beta,alpha");
-}
-
-TEST_F(game_order_test, numeric_keys) {
-  player_t& low = add("low");
-  low.kills[0] = 1;
-  low.teamkills[0] = 3;  // score -2
-  low.playtime = 60;
-  player_t& zero = add("zero");
-  zero.playtime = 600;
-  player_t& high = add("high");
-  high.kills[0] = 5;
-  high.team = 2;
-  high.playtime = 30;
-  const struct {
-    int key;
-    const char* expected;
-  } rows[] = {{SORT_SCORE, "high,zero,low"}, {SORT_FRAGS, "high,low,zero"},
-              {SORT_PLAYTIME, "zero,low,high"}, {SORT_TEAM, "high,low,zero"},
-              {SORT_RATIO, "high,low,zero"},  {SORT_EFF, "high,low,zero"}};
-  for (const auto& row : rows) {
-    game->sort(row.key, false);
-    EXPECT_EQ(order(), row.expected) << row.key;
-  }
-  game->sort(10, false);
-  game->sort(-1, true);
-  EXPECT_EQ(order(), "high,low,zero");
-}
-
 TEST_F(game_order_test, swap_moves_rows_and_columns) {
   add("p0");
   add("p1");
@@ -129,35 +79,6 @@ TEST_F(game_order_test, swap_moves_rows_and_columns) {
   EXPECT_EQ(game->get_kills(0, 1, 7), 0);
   EXPECT_EQ(game->get_kills(1, 1, 7), 2);
   EXPECT_EQ(game->get_kills(2, 1, 5), 1);
-}
-
-TEST_F(game_order_test, sort_matches_reference_exchange_on_random_lists) {
-  std::mt19937 random(7);
-  for (int round = 0; round < 40; ++round) {
-    SetUp();
-    int n = 1 + static_cast<int>(random() % 12);
-    std::vector<std::pair<unsigned, std::string>> reference;
-    for (int i = 0; i < n; ++i) {
-      std::string name = "n" + std::to_string(i);
-      unsigned kills = random() % 3;
-      add(name).kills[0] = kills;
-      reference.emplace_back(kills, name);
-    }
-    tag_matrix();
-    bool reverse = round % 2 == 1;
-    for (int i = 0; i + 1 < n; ++i) {
-      for (int j = i + 1; j < n; ++j) {
-        bool swap = reverse ? reference[i].first > reference[j].first
-                            : reference[i].first < reference[j].first;
-        if (swap) std::swap(reference[i], reference[j]);
-      }
-    }
-    game->sort(SORT_KILLS, reverse);
-    for (int i = 0; i < n; ++i) {
-      ASSERT_EQ(game->get_player(i).get_name(), reference[i].second) << round;
-    }
-    expect_matrix_follows_players();
-  }
 }
 
 TEST_F(game_order_test, remove_idle_keeps_fighters_and_their_matrix) {
