@@ -36,14 +36,20 @@ class failure_path_test : public temp_folder_test {
   }
 };
 
+// The run ended with status 1 and a message holding text.
+void expect_fatal(const run_result& run, const std::string& text,
+                  const std::string& where = "") {
+  EXPECT_EQ(1, run.status) << where;
+  EXPECT_NE(std::string::npos, run.output.find(text))
+      << where << "\n" << run.output;
+}
+
 TEST_F(failure_path_test, output_folder_that_cannot_be_created) {
   write_file("blocker", "a file where a folder must go\n");
   write_file("morv.cfg", "output_directory \"blocker/site\"\n");
   auto before = start_folder();
   run_result run = run_morv(folder, "game.log -l");
-  EXPECT_EQ(1, run.status);
-  EXPECT_NE(std::string::npos, run.output.find("ERROR: Couldn't open"))
-      << run.output;
+  expect_fatal(run, "ERROR: Couldn't open");
   EXPECT_EQ(before, start_folder());  // no page fell back into the start
   EXPECT_EQ("a file where a folder must go\n", read_file("blocker"));
 }
@@ -67,9 +73,7 @@ TEST_F(failure_path_test, page_that_cannot_be_written_is_fatal) {
     fs::create_symlink("/dev/full", fs::path("site") / r.page);
     auto before = start_folder();
     run_result run = run_morv(folder, r.options);
-    EXPECT_EQ(1, run.status) << r.page << "\n" << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("ERROR: Couldn't write"))
-        << r.page << "\n" << run.output;
+    expect_fatal(run, "ERROR: Couldn't write", r.page);
     EXPECT_NE(std::string::npos, run.output.find(r.page)) << r.page;
     if (std::string(r.page) != "morvdata.txt") {
       EXPECT_EQ(before, start_folder()) << r.page;
@@ -81,18 +85,13 @@ TEST_F(failure_path_test, start_folder_data_file_that_cannot_be_written) {
   // -d empties morvdata.txt in the start folder before anything else.
   fs::create_directory("morvdata.txt");
   run_result run = run_morv(folder, "game.log -d");
-  EXPECT_EQ(1, run.status);
-  EXPECT_NE(std::string::npos,
-            run.output.find("ERROR: Couldn't open morvdata.txt"))
-      << run.output;
+  expect_fatal(run, "ERROR: Couldn't open morvdata.txt");
   EXPECT_FALSE(fs::exists("site"));  // ended before the analysis
   // A data file that accepts the empty start but no game block.
   fs::remove("morvdata.txt");
   fs::create_symlink("/dev/full", "morvdata.txt");
   run = run_morv(folder, "game.log -d");
-  EXPECT_EQ(1, run.status);
-  EXPECT_NE(std::string::npos, run.output.find("ERROR: Couldn't write"))
-      << run.output;
+  expect_fatal(run, "ERROR: Couldn't write");
 }
 
 TEST_F(failure_path_test, log_file_that_cannot_be_read) {
@@ -101,10 +100,7 @@ TEST_F(failure_path_test, log_file_that_cannot_be_read) {
   fs::create_symlink("/proc/self/mem", "game.log");
   auto before = start_folder();
   run_result run = run_morv(folder, "game.log");
-  EXPECT_EQ(1, run.status);
-  EXPECT_NE(std::string::npos,
-            run.output.find("ERROR: analyzelog::parse - logfile read error"))
-      << run.output;
+  expect_fatal(run, "ERROR: analyzelog::parse - logfile read error");
   EXPECT_EQ(before, start_folder());
 }
 
@@ -132,8 +128,7 @@ TEST_F(failure_path_test, unreadable_log_among_others_stops_the_run) {
   write_file("a.log", LOG);
   fs::create_symlink("/proc/self/mem", "b.log");
   run_result run = run_morv(folder, "'*.log'");
-  EXPECT_EQ(1, run.status);
-  EXPECT_NE(std::string::npos, run.output.find("logfile read error"));
+  expect_fatal(run, "logfile read error");
   // What was written before the fatal error stays.
   EXPECT_TRUE(file_exists("site/morv_games/game_1.htm"));
 }
