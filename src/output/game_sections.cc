@@ -163,15 +163,19 @@ void output::write_player_row(int i) {
   td(*file, "%.1f", player.eff());
   td(*file, "%.2f", player.skill());
   if (game->teamgame) td(*file, "%i", player.score());
+  write_count_cells(player);
+  if (game->teamgame) td(*file, "%u", player.teamkills[0]);
+  write_life_cells(player);
+  file->write("</tr>\r\n");
+}
+
+void output::write_count_cells(const player_t& player) {
   td(*file, "%i", player.frags());
   td(*file, "%u", player.kills[0]);
   td(*file, "%u", player.killed[0]);
   td(*file, "%u", player.suicides[0]);
   td(*file, "%u", player.deaths);
   td(*file, "%i", player.total_deaths());
-  if (game->teamgame) td(*file, "%u", player.teamkills[0]);
-  write_life_cells(player);
-  file->write("</tr>\r\n");
 }
 
 void output::write_life_cells(const player_t& player) {

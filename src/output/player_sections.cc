@@ -43,12 +43,7 @@ void output::write_player_info(const player_t& player) {
   }
   file->write("</tr>\r\n<tr align=\"right\">\r\n");
   set_attr("bgcolor=#606060");
-  td(*file, "%i", player.frags());
-  td(*file, "%u", player.kills[0]);
-  td(*file, "%u", player.killed[0]);
-  td(*file, "%u", player.suicides[0]);
-  td(*file, "%u", player.deaths);
-  td(*file, "%i", player.total_deaths());
+  write_count_cells(player);
   td(*file, "%.2f", player.eff());
   file->write("</tr>\r\n");
   end_table(*file);
