@@ -33,7 +33,7 @@ std::string aspect(const configdata& c, const std::string& name) {
   if (name == "top") return n(c.top_players);
   if (name == "games") return n(c.games_per_file);
   if (name == "cfg") return c.cfg_filename;
-  if (name == "spec") return c.logfile_spec;
+  if (name == "logfile") return c.logfile_spec;
   if (name == "filters") {
     return std::string(c.filters_on ? "on " : "off ") + n(c.min_kills) + "/" +
            n(c.min_games) + "/" + n(c.min_playtime) + "/" + n(c.max_players);
@@ -78,9 +78,9 @@ TEST(commandline_test, option_cases) {
       {"-max_players:10", "filters", "on 0/0/0/10"},
       {"-min_kills:", "filters", "on 0/0/0/0"},
       {"-min_kills", "filters", "off 0/0/0/0"},
-      {"games.log", "spec", "GAMES.LOG"}, {"a.log -b b*.log", "spec", "B*.LOG"},
-      {"/var/log/games.log", "spec", "/VAR/LOG/GAMES.LOG"},
-      {"/onr", "spec", ""}, {"/cfg:/x/y", "spec", ""}, {"-x", "spec", ""},
+      {"games.log", "logfile", "GAMES.LOG"}, {"a.log -b b*.log", "logfile", "B*.LOG"},
+      {"/var/log/games.log", "logfile", "/VAR/LOG/GAMES.LOG"},
+      {"/onr", "logfile", ""}, {"/cfg:/x/y", "logfile", ""}, {"-x", "logfile", ""},
   };
   for (const option_case& row : cases) {
     EXPECT_EQ(aspect(*parse(row.args), row.aspect), row.expected)

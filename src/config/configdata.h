@@ -59,7 +59,7 @@ class configdata {
   std::vector<std::string> aliases;  // at most MAX_ALIASES lines (511 chars)
   std::array<std::string, MAX_ALIAS_NAMES> alias_names;
   std::string logfile_spec;                 // upper-cased, capacity 256
-  // The specification as given: its folder part keeps its letter case.
+  // The log file argument as typed: its folder part keeps its letter case.
   std::string logfile_arg;
   std::string output_directory;             // capacity 256
   std::string homepage_address;             // capacity 256

@@ -54,17 +54,17 @@ bool write_stylesheet(const std::string& bytes) {
   return written;
 }
 
-// Splits a log file specification into its folder part (kept as given,
-// "" for the start folder) and its name pattern.
-void split_spec(const std::string& spec, std::string& folder,
-                std::string& pattern) {
-  size_t slash = spec.find_last_of('/');
+// Splits the log file argument into its folder part (kept as typed, ""
+// for the start folder) and its name pattern.
+void split_log_argument(const std::string& argument, std::string& folder,
+                        std::string& pattern) {
+  size_t slash = argument.find_last_of('/');
   if (slash == std::string::npos) {
     folder.clear();
-    pattern = spec;
+    pattern = argument;
   } else {
-    folder = spec.substr(0, slash + 1);
-    pattern = spec.substr(slash + 1);
+    folder = argument.substr(0, slash + 1);
+    pattern = argument.substr(slash + 1);
   }
 }
 
@@ -130,7 +130,7 @@ void morv_main::analyze_files(const std::string& logfile_spec) {
 
   enter_start_folder();
   std::string folder, pattern;
-  split_spec(logfile_spec, folder, pattern);
+  split_log_argument(logfile_spec, folder, pattern);
   for (const std::string& name : diverse::matching_entries(folder.empty() ? "." : folder, pattern)) {
     if (name[0] == '.' || !diverse::is_regular_file(folder + name)) continue;
     ++logfile_count;

@@ -51,7 +51,7 @@ TEST_F(analyze_files_test, games_are_numbered_across_files_in_name_order) {
   EXPECT_EQ(chat.find("<title>", 10), std::string::npos);
 }
 
-TEST_F(analyze_files_test, folder_part_of_the_specification_is_searched) {
+TEST_F(analyze_files_test, folder_part_of_the_log_argument_is_searched) {
   fs::create_directory("Logs");
   write_file("Logs/server.log", duel("q3dm1", "a", "b"));
   run_result run = run_morv(folder, "'Logs/SERVER*.LOG'");
