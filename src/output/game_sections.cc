@@ -13,19 +13,13 @@
 #include "diverse/time_text.h"
 #include "output/outputfile.h"
 #include "output/page_frame.h"
+#include "output/player_cells.h"
 #include "stats/resultdata.h"
 
 namespace {
 
-const char* const kInfoTable = "border=1 cellspacing=0 bordercolor=#000000";
-const char* const kListTable =
-    "border=1 cellspacing=0 bordercolor=#000000 bgcolor=#606060";
-const char* const kMatrixTable =
-    "border=1 cellspacing=0 bgcolor=#606060 bordercolor=#000000";
-const char* const kListHeaderRow = "<tr align=right bgcolor=#000080>\r\n";
-
 // Weapon slots of the data file lines, in their order.
-constexpr std::array<int, 14> kDatafileSlots = {1,  2,  3,  4,  6,  8,  10,
+constexpr std::array<int, 14> DATAFILE_SLOTS = {1,  2,  3,  4,  6,  8,  10,
                                                 11, 12, 18, 20, 23, 24, 25};
 
 void info_row(outputfile& file, const char* label, const std::string& value) {
@@ -60,21 +54,11 @@ void team_row(outputfile& file, const player_t& team, const char* label) {
   file.write("</tr>\r\n");
 }
 
-// The ratio is the sentinel -9999 for a player without playtime.
-bool ratio_is_error(double ratio) {
-  double distance = ratio + 9999.0;
-  return distance > -0.001 && distance < 0.001;
-}
-
-double per_minute(int count, int playtime) {
-  return playtime == 0 ? 0.0 : count * 60.0 / playtime;
-}
-
 }  // namespace
 
 void output::write_game_info() {
   par(*file, "<b>Game info</b>");
-  begin_table(*file, kInfoTable);
+  begin_table(*file, INFO_TABLE);
   info_row(*file, "Map", html_escaped(game->mapname));
   info_row(*file, "Game", html_escaped(game->gamename));
   info_row(*file, "Gametype", html_escaped(game->gametype_name));
@@ -86,8 +70,8 @@ void output::write_game_info() {
 void output::write_team_table() {
   if (!game->teamgame) return;
   par(*file, "<b>Teams</b>");
-  begin_table(*file, kListTable);
-  file->write(kListHeaderRow);
+  begin_table(*file, LIST_TABLE);
+  file->write(LIST_HEADER_ROW);
   set_attr("align=left");
   for (const char* label : {"Team", "Eff", "Skill", "Score", "Frags", "Kills",
                             "Killed", "Suicides", "Deaths", "T.deaths",
@@ -122,7 +106,7 @@ void output::write_player_table(bool heading) {
         sortkey_name(config->sort_primary),
         sortkey_name(config->sort_secondary));
   }
-  begin_table(*file, kListTable);
+  begin_table(*file, LIST_TABLE);
   write_player_header();
   for (int i = 0; i < game->num_players; ++i) write_player_row(i);
   end_table(*file);
@@ -130,7 +114,7 @@ void output::write_player_table(bool heading) {
 
 void output::write_player_header() {
   bool team = game->teamgame;
-  file->write(kListHeaderRow);
+  file->write(LIST_HEADER_ROW);
   set_attr("align=left width=20");
   th(*file, "#");
   set_attr("align=left");
@@ -154,28 +138,12 @@ void output::write_player_header() {
 void output::write_player_row(int i) {
   player_t& player = game->get_player(i);
   write_leading_cells(i);
-  double ratio = player.ratio();
-  if (ratio_is_error(ratio)) {
-    td(*file, "ERR");
-  } else {
-    td(*file, "%.2f", ratio);
-  }
-  td(*file, "%.1f", player.eff());
-  td(*file, "%.2f", player.skill());
+  write_ratio_cells(*file, player);
   if (game->teamgame) td(*file, "%i", player.score());
-  write_count_cells(player);
+  write_count_cells(*file, player);
   if (game->teamgame) td(*file, "%u", player.teamkills[0]);
   write_life_cells(player);
   file->write("</tr>\r\n");
-}
-
-void output::write_count_cells(const player_t& player) {
-  td(*file, "%i", player.frags());
-  td(*file, "%u", player.kills[0]);
-  td(*file, "%u", player.killed[0]);
-  td(*file, "%u", player.suicides[0]);
-  td(*file, "%u", player.deaths);
-  td(*file, "%i", player.total_deaths());
 }
 
 void output::write_life_cells(const player_t& player) {
@@ -192,8 +160,7 @@ void output::write_life_cells(const player_t& player) {
   // overflow.
   int64_t life = player.playtime / (static_cast<int64_t>(deaths) + 1);
   td(*file, "%s", diverse::time_to_min(static_cast<int>(life)).c_str());
-  td(*file, "%.2f", per_minute(player.frags(), player.playtime));
-  td(*file, "%.2f", per_minute(deaths, player.playtime));
+  write_per_minute_cells(*file, player);
   td(*file, "%s", diverse::time_to_hm(player.playtime).c_str());
 }
 
@@ -243,8 +210,8 @@ void output::append_player_lines(int game_number) {
     datafile.print("%i,%s,%u,%u,%u,%u,%s", game_number, p.plain_name.c_str(),
                    p.kills[0], p.killed[0], p.suicides[0], p.deaths,
                    diverse::time_to_hms(p.playtime).c_str());
-    for (int slot : kDatafileSlots) datafile.print(",%u", p.kills[slot]);
-    for (int slot : kDatafileSlots) datafile.print(",%u", p.killed[slot]);
+    for (int slot : DATAFILE_SLOTS) datafile.print(",%u", p.kills[slot]);
+    for (int slot : DATAFILE_SLOTS) datafile.print(",%u", p.killed[slot]);
     datafile.write("\r\n");
   }
   datafile.close();
@@ -254,7 +221,7 @@ void output::write_killchart(int slot) {
   int total = game->weapon_kills(slot);
   if (total == 0) return;
   int count = game->num_players;
-  begin_table(*file, kMatrixTable);
+  begin_table(*file, MATRIX_TABLE);
   file->print("<tr bgcolor=000080>\r\n<td align=center colspan=%i>"
               "<b>Killchart (%s)</b></td>\r\n</tr>\r\n",
               count + 3, config->weaponnames[slot].c_str());

@@ -58,8 +58,6 @@ class output {
   void write_player_header();
   void write_player_row(int i);
   void write_life_cells(const player_t& player);
-  // Frags, Kills, Killed, Suicides, Deaths and T.deaths cells.
-  void write_count_cells(const player_t& player);
   // Row start and the #, Name, Team and Bot cells of players and pickups.
   void write_leading_cells(int i);
   void write_pickup_leading_header();

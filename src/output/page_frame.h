@@ -9,6 +9,16 @@
 class configdata;
 class outputfile;
 
+// Table attributes and the header row that every page's tables share.
+inline constexpr const char* INFO_TABLE =
+    "border=1 cellspacing=0 bordercolor=#000000";
+inline constexpr const char* LIST_TABLE =
+    "border=1 cellspacing=0 bordercolor=#000000 bgcolor=#606060";
+inline constexpr const char* MATRIX_TABLE =
+    "border=1 cellspacing=0 bgcolor=#606060 bordercolor=#000000";
+inline constexpr const char* LIST_HEADER_ROW =
+    "<tr align=right bgcolor=#000080>\r\n";
+
 // The program's own address in the footer credit (not configurable).
 inline constexpr const char* MORV_HOME_ADDRESS = "https://morv.example.org/";
 inline constexpr const char* MORV_AUTHOR = "the Morv authors";

@@ -17,22 +17,19 @@ struct pickup_column {
 
 namespace {
 
-const char* const kListTable =
-    "border=1 cellspacing=0 bordercolor=#000000 bgcolor=#606060";
-
-constexpr pickup_column kPowerups[] = {
+constexpr pickup_column POWERUPS[] = {
     {"Quad", item_quad},     {"Regen", item_regen},
     {"Haste", item_haste},   {"Invis", item_invis},
     {"B-suit", item_enviro}, {"Flight", item_flight},
     {"Medkit", holdable_medkit}, {"Teleporter", holdable_teleporter}};
 
-constexpr pickup_column kWeapons[] = {
+constexpr pickup_column WEAPONS[] = {
     {"Shotgun", weapon_shotgun},       {"G-Launcher", weapon_grenadelauncher},
     {"R-Launcher", weapon_rocketlauncher}, {"Machinegun", weapon_machinegun},
     {"Lightning", weapon_lightning},   {"Railgun", weapon_railgun},
     {"Plasmagun", weapon_plasmagun},   {"BFG", weapon_bfg}};
 
-constexpr pickup_column kAmmo[] = {
+constexpr pickup_column AMMO[] = {
     {"Shotgun", ammo_shells},    {"G-Launcher", ammo_grenades},
     {"R-Launcher", ammo_rockets}, {"Machinegun", ammo_bullets},
     {"Lightning", ammo_lightning}, {"Railgun", ammo_slugs},
@@ -45,7 +42,7 @@ long long count(const player_t& player, item_class item) {
 }  // namespace
 
 void output::write_pickup_leading_header() {
-  file->write("<tr align=right bgcolor=#000080>\r\n");
+  file->write(LIST_HEADER_ROW);
   set_attr("align=left width=20");
   th(*file, "#");
   set_attr("align=left");
@@ -57,14 +54,15 @@ void output::write_pickup_leading_header() {
 
 void output::write_health_armor() {
   par(*file, "<b>Health & Armor pickups</b>");
-  begin_table(*file, kListTable);
+  begin_table(*file, LIST_TABLE);
   write_pickup_leading_header();
   set_attr("align=center colspan=5");
   th(*file, "Health");
   set_attr("align=center colspan=4");
   th(*file, "Armor");
   set_attr("align=center");
-  file->write("</tr>\r\n<tr align=right bgcolor=#000080>\r\n");
+  file->write("</tr>\r\n");
+  file->write(LIST_HEADER_ROW);
   // The blank cell spans the leading columns: #, Name, Team, Bot.
   int leading = 2 + (game->teamgame ? 1 : 0) + (config->skip_bots ? 0 : 1);
   set_attr("colspan=" + std::to_string(leading));
@@ -98,7 +96,7 @@ void output::write_health_armor() {
 void output::write_pickup_table(const char* heading, const char* attribute,
                                 const pickup_column* columns, size_t size) {
   par(*file, "%s", heading);
-  begin_table(*file, kListTable);
+  begin_table(*file, LIST_TABLE);
   write_pickup_leading_header();
   set_attr(attribute);
   for (size_t c = 0; c < size; ++c) th(*file, "%s", columns[c].label);
@@ -114,15 +112,15 @@ void output::write_pickup_table(const char* heading, const char* attribute,
 }
 
 void output::write_powerups() {
-  write_pickup_table("<b>Powerup pickups</b>", "align=center", kPowerups,
-                     std::size(kPowerups));
+  write_pickup_table("<b>Powerup pickups</b>", "align=center", POWERUPS,
+                     std::size(POWERUPS));
 }
 
 void output::write_weapon_pickups() {
-  write_pickup_table("<b>Weapon pickups</b>", "", kWeapons,
-                     std::size(kWeapons));
+  write_pickup_table("<b>Weapon pickups</b>", "", WEAPONS,
+                     std::size(WEAPONS));
 }
 
 void output::write_ammo() {
-  write_pickup_table("<b>Ammo pickups</b>", "", kAmmo, std::size(kAmmo));
+  write_pickup_table("<b>Ammo pickups</b>", "", AMMO, std::size(AMMO));
 }

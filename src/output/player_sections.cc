@@ -7,6 +7,7 @@
 #include "config/sortkey.h"
 #include "output/outputfile.h"
 #include "output/page_frame.h"
+#include "output/player_cells.h"
 #include "stats/resultdata_total.h"
 
 namespace {
@@ -34,7 +35,7 @@ void write_summary_row(outputfile& file, const char* label, int64_t kills,
 
 void output::write_player_info(const player_t& player) {
   par(*file, "<b>Player info</b>");
-  begin_table(*file, "border=1 cellspacing=0 bordercolor=#000000");
+  begin_table(*file, INFO_TABLE);
   file->write("<tr>\r\n");
   set_attr("bgcolor=#000080");
   for (const char* label : {"Frags", "Kills", "Killed", "Suicides", "Deaths",
@@ -43,7 +44,7 @@ void output::write_player_info(const player_t& player) {
   }
   file->write("</tr>\r\n<tr align=\"right\">\r\n");
   set_attr("bgcolor=#606060");
-  write_count_cells(player);
+  write_count_cells(*file, player);
   td(*file, "%.2f", player.eff());
   file->write("</tr>\r\n");
   end_table(*file);
@@ -53,8 +54,7 @@ void output::write_p2p(player_t& player) {
   totals->sort_p2ps(player, SORT_KILLS);
   par(*file, "<b>Player vs player stats</b>");
   set_attr("bgcolor=#000080");
-  begin_table(*file,
-              "border=1 cellspacing=0 bgcolor=#606060 bordercolor=#000000");
+  begin_table(*file, MATRIX_TABLE);
   file->write("<tr bgcolor=000080>\r\n");
   for (const char* label : {"Enemy", "Kills", "Deaths", "Enemy Eff"}) {
     th(*file, "%s", label);

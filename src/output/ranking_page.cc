@@ -10,12 +10,10 @@
 #include "diverse/time_text.h"
 #include "output/outputfile.h"
 #include "output/page_frame.h"
+#include "output/player_cells.h"
 #include "stats/resultdata_total.h"
 
 namespace {
-
-constexpr const char* LIST_TABLE =
-    "border=1 cellspacing=0 bordercolor=#000000 bgcolor=#606060";
 
 // Links above the title: home page, the other set of rankings, game index.
 void write_links(outputfile& file, const configdata& config, int n) {
@@ -55,7 +53,7 @@ void write_limits(outputfile& file, const configdata& config, bool by_name) {
 // itself, except the name page, which only the all-players set has.
 void write_table_header(outputfile& file, const configdata& config,
                         const char* prefix) {
-  file.write("<tr align=right bgcolor=#000080>\r\n");
+  file.write(LIST_HEADER_ROW);
   set_attr("align=left width=20");
   th(file, "#");
   set_attr("align=left");
@@ -77,32 +75,10 @@ void write_table_header(outputfile& file, const configdata& config,
   file.write("</tr>\r\n");
 }
 
-// A count per minute of play, "0.00" without playtime.
-void per_minute_cell(outputfile& file, int count, int playtime) {
-  if (playtime == 0) {
-    td(file, "0.00");
-  } else {
-    td(file, "%.2f", count * 60.0 / playtime);
-  }
-}
-
 void write_numbers(outputfile& file, const player_t& player) {
-  const double ratio = player.ratio();
-  if (ratio + 9999.0 > -0.001 && ratio + 9999.0 < 0.001) {
-    td(file, "ERR");
-  } else {
-    td(file, "%.2f", ratio);
-  }
-  td(file, "%.1f", player.eff());
-  td(file, "%.2f", player.skill());
-  td(file, "%i", player.frags());
-  td(file, "%u", player.kills[0]);
-  td(file, "%u", player.killed[0]);
-  td(file, "%u", player.suicides[0]);
-  td(file, "%u", player.deaths);
-  td(file, "%i", player.total_deaths());
-  per_minute_cell(file, player.frags(), player.playtime);
-  per_minute_cell(file, player.total_deaths(), player.playtime);
+  write_ratio_cells(file, player);
+  write_count_cells(file, player);
+  write_per_minute_cells(file, player);
   td(file, "%s", diverse::time_to_hm(player.playtime).c_str());
   td(file, "%i", player.games);
   if (player.ping_count == 0) {

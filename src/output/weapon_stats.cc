@@ -25,8 +25,7 @@ void share_cell(outputfile& file, uint32_t count, uint32_t all) {
 void output::write_weapon_stats(const player_t& player) {
   par(*file, "<b>Weapon stats</b>");
   set_attr("bgcolor=#000080");
-  begin_table(*file, "border=1 cellspacing=0 bgcolor=#606060 "
-                     "bordercolor=#000000");
+  begin_table(*file, MATRIX_TABLE);
   file->write("<tr bgcolor=000080>\r\n");
   th(*file, "Weapon");
   set_attr("colspan=2 align=center bgcolor=#000080");

@@ -1,0 +1,17 @@
+// Cells of a player's numbers that the Players table of a game, the
+// ranking tables and the Player info table share.
+#ifndef MORV_OUTPUT_PLAYER_CELLS_H_
+#define MORV_OUTPUT_PLAYER_CELLS_H_
+
+class outputfile;
+class player_t;
+
+// Ratio ("ERR" for a player without playtime), Eff and Skill, with the
+// current attribute.
+void write_ratio_cells(outputfile& file, const player_t& player);
+// Frags, Kills, Killed, Suicides, Deaths and T.deaths.
+void write_count_cells(outputfile& file, const player_t& player);
+// FPM and DPM; "0.00" for a player without playtime.
+void write_per_minute_cells(outputfile& file, const player_t& player);
+
+#endif  // MORV_OUTPUT_PLAYER_CELLS_H_
