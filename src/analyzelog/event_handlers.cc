@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int SPECTATOR = 3;
-
 // Settings values live in 63-character fields; -1 stands for "not given".
 int setting_number(std::string_view text) {
   if (text.empty()) return -1;
@@ -119,7 +117,8 @@ int analyzelog::handle_say() {
   std::string_view message = next_view('\n');
   if (!config.write_chatlog || !chatfile.is_open()) return 0;
   int found = result.find_player(name);
-  bool spectator = found >= 0 && result.get_player(found).team == SPECTATOR;
+  bool spectator =
+      found >= 0 && result.get_player(found).team == resultdata::SPECTATOR;
   chatfile.write_line(name, message, result.gametype == 1 && spectator);
   return 0;
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int SPECTATOR = 3;
-
 bool is_slot(int client) {
   return client >= 0 && client < resultdata::MAX_CLIENTS;
 }

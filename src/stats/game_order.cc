@@ -39,22 +39,11 @@ sort_value key_value(const player_t& player, int key) {
   return value;
 }
 
-// Byte-wise comparison of unsigned bytes, as strcmp does.
-int compare_bytes(const std::string& a, const std::string& b) {
-  size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    unsigned char x = static_cast<unsigned char>(a[i]);
-    unsigned char y = static_cast<unsigned char>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
-
 bool out_of_order(const sort_value& a, const sort_value& b, int key,
                   bool reverse) {
   if (key == SORT_NAME) {
-    int order = compare_bytes(a.text, b.text);
+    // std::string compares as unsigned bytes, as strcmp does.
+    int order = a.text.compare(b.text);
     return reverse ? order < 0 : order > 0;
   }
   return reverse ? a.number > b.number : a.number < b.number;

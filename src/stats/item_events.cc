@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int SPECTATOR = 3;
-
 void print_logtime(int time) {
   std::printf("\nLOGTIME: %s\n", diverse::time_to_min(time).c_str());
 }

@@ -6,23 +6,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "config/sortkey.h"
+#include "diverse/text.h"
 #include "main/fatal_error.h"
 #include "stats/exchange_order.h"
 
 namespace {
-
-std::string lower_name(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 double player_value(const player_t& p, int key) {
   switch (key) {
@@ -114,7 +106,7 @@ int sort_list(node& head, int key, value_fn value) {
   for (node* p = head.next.release(); p != nullptr;) {
     nodes.push_back(p);
     if (key == SORT_NAME) {
-      names.push_back(lower_name(p->plain_name));
+      names.push_back(diverse::to_lower(p->plain_name));
     } else {
       numbers.push_back(value(*p, key));
     }

@@ -30,6 +30,7 @@ class resultdata {
   static constexpr int MAX_PLAYERS = 513;
   static constexpr int INITIAL_CAPACITY = 16;
   static constexpr int WORLD = 1022;  // the killer number of world deaths
+  static constexpr int SPECTATOR = 3;  // the team code of spectators
 
   explicit resultdata(const configdata& config);
   virtual ~resultdata() = default;
