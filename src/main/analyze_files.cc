@@ -12,6 +12,7 @@
 #include "diverse/folders.h"
 #include "main/fatal_error.h"
 #include "main/morv_main.h"
+#include "output/site_nav.h"
 #include "stats/resultdata.h"
 #include "stats/resultdata_total.h"
 
@@ -152,10 +153,7 @@ void morv_main::analyze_files(const std::string& logfile_spec) {
 
 void morv_main::write_all_player_pages(resultdata_total& totals) {
   diverse::make_folder("morv_players");
-  if (!diverse::change_folder("morv_players")) {
-    fatal_error("Couldn't open %s", "morv_players");
-  }
-  cfg.in_subfolder = true;
+  enter_subfolder(cfg, "morv_players");
   std::printf("\nWriting per player stats        ");
   write_player_pages(totals);
   std::printf("\n");
