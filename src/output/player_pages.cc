@@ -9,19 +9,14 @@
 #include "output/output.h"
 #include "output/outputfile.h"
 #include "output/page_frame.h"
+#include "output/site_nav.h"
 #include "stats/resultdata_total.h"
 
 namespace {
 
 void write_page_links(outputfile& file, const configdata& config,
                       const player_t& player) {
-  file.write("<p class=\"title\"><a href=\"../players.htm\"><font color=red>"
-             "All players</font></a></p>");
-  if (config.top_players > 0) {
-    file.print("<p class=\"title\"><a href=\"../top_players.htm\">"
-               "<font color=red>Top %i players</font></a></p>",
-               config.top_players);
-  }
+  write_ranking_links(file, config, "../");
   file.print("<p class=\"title\"><span style=\"background-color: #808080\">"
              "%s</span></p>",
              player.display_name(config.no_funnames).c_str());

@@ -18,6 +18,11 @@ void write_top_links(outputfile& file, const configdata& config,
                config.homepage_address.c_str(),
                config.homepage_string.c_str());
   }
+  write_ranking_links(file, config, prefix);
+}
+
+void write_ranking_links(outputfile& file, const configdata& config,
+                         const char* prefix) {
   file.print("<p class=\"title\"><a href=\"%splayers.htm\"><font color=red>"
              "All players</font></a></p>",
              prefix);

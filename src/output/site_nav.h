@@ -14,6 +14,9 @@ inline constexpr const char* GAMES_FOLDER = "morv_games";
 // put before the ranking pages' names ("../" from a sub-folder).
 void write_top_links(outputfile& file, const configdata& config,
                      const char* prefix);
+// Writes the "All players" link and the top-N link (when top_players > 0).
+void write_ranking_links(outputfile& file, const configdata& config,
+                         const char* prefix);
 
 // Makes name (a sub-folder of the output folder) the current folder and
 // sets in_subfolder; ends the run with "Couldn't open %s" when it cannot be
