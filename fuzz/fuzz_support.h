@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string>
 
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 // Thrown by the fatal hook: a fatal error that the input causes is a
 // defined outcome of the program, not a finding.

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 // Creates a fresh temporary folder, makes it the current folder, and on
 // tear-down returns to the previous folder and removes it.

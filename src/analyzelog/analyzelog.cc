@@ -4,17 +4,17 @@
 #include <algorithm>
 #include <cstring>
 
-#include "analyzelog/chat_log.h"
+#include "output/chat_log.h"
 #include "config/configdata.h"
 #include "diverse/numbers.h"
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 #include "stats/resultdata.h"
 
-bool analyzelog::ignore_events = false;
-
 analyzelog::analyzelog(std::FILE* logfile, resultdata& result,
-                       configdata& config, chat_log& chatfile)
-    : chatfile(chatfile),
+                       configdata& config, chat_log& chatfile,
+                       bool& ignore_events)
+    : ignore_events(ignore_events),
+      chatfile(chatfile),
       logfile(logfile),
       result(result),
       config(config),

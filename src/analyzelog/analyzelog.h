@@ -27,10 +27,12 @@ class analyzelog {
 
   // Stores the references (the stream stays owned by the caller); when the
   // chat log option is on and chat is not yet open, opens it in the
-  // current folder (the page head with "Game 1").
+  // current folder (the page head with "Game 1"). ignore_events is the
+  // run's flag, owned by the driver: while set, Item, Kill and
+  // ClientUserinfoChanged lines are skipped. It is never reset between
+  // games, readers or log files.
   analyzelog(std::FILE* logfile, resultdata& result, configdata& config,
-             chat_log& chatfile);
-  virtual ~analyzelog() = default;
+             chat_log& chatfile, bool& ignore_events);
   analyzelog(const analyzelog&) = delete;
   analyzelog& operator=(const analyzelog&) = delete;
 
@@ -57,10 +59,7 @@ class analyzelog {
   int read_time(const char* text);
   int read_time(std::string_view text);
 
-  // Run-wide: while set, Item, Kill and ClientUserinfoChanged lines are
-  // skipped. Never reset between games, readers or log files.
-  static bool ignore_events;
-
+  bool& ignore_events;
   chat_log& chatfile;
   std::FILE* logfile;
   resultdata& result;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "analyzelog/analyzelog.h"
-#include "analyzelog/chat_log.h"
+#include "output/chat_log.h"
 #include "analyzelog/log_test_util.h"
 #include "config/configdata.h"
 #include "config/sortkey.h"

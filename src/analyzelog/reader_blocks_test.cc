@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "analyzelog/analyzelog.h"
-#include "analyzelog/chat_log.h"
+#include "output/chat_log.h"
 #include "config/configdata.h"
 #include "stats/resultdata.h"
 #include "tools/loggen_game.h"

@@ -8,7 +8,7 @@
 
 #include "diverse/numbers.h"
 #include "diverse/text.h"
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 namespace {
 

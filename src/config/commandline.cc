@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "diverse/fatal_error.h"
 #include "diverse/numbers.h"
 #include "diverse/text.h"
 
@@ -141,8 +142,8 @@ void configdata::parse_commandline(int argc, const char* const* argv,
     int row = find_option(std::string_view(upper).substr(1));
     if (row < 0) {
       if (warn_unknown) {
-        std::printf("WARNING: unknown command line parameter %s\n",
-                    upper.c_str());
+        warning_at_line_start("unknown command line parameter %s\n",
+                              upper.c_str());
       }
       continue;
     }

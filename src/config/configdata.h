@@ -12,7 +12,7 @@
 
 // The one settings object of a run, owned by morv_main. Filled by the
 // constructor (defaults), parse_commandline, read_cfg and parse_commandline
-// again; read-only afterwards except css_present, in_subfolder and
+// again; read-only afterwards except css_present and
 // alias_names. Text fields keep the capacities of their fixed buffers: a
 // value is cut to the capacity minus one.
 class configdata {
@@ -82,7 +82,6 @@ class configdata {
   bool write_datafile = false;
   bool open_results = false;
   bool css_present = false;
-  bool in_subfolder = false;
   bool write_chatlog = false;
   int sort_primary = SORT_RATIO;
   int sort_secondary = SORT_NAME;

@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "diverse/folders.h"
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 namespace fs = std::filesystem;
 

@@ -9,10 +9,12 @@
 
 #include "analyzelog/analyzelog.h"
 #include "diverse/deltree.h"
+#include "diverse/fatal_error.h"
 #include "diverse/folders.h"
-#include "main/fatal_error.h"
 #include "main/morv_main.h"
+#include "output/game_index.h"
 #include "output/site_nav.h"
+#include "stats/datafile.h"
 #include "stats/resultdata.h"
 #include "stats/resultdata_total.h"
 
@@ -111,6 +113,14 @@ void morv_main::settle_stylesheet(const std::string& start_css) {
   std::printf("\n");
 }
 
+void morv_main::enter_subfolder(const char* name) {
+  if (!diverse::change_folder(name)) fatal_error("Couldn't open %s", name);
+}
+
+void morv_main::leave_subfolder() {
+  if (!diverse::change_folder("..")) fatal_error("Couldn't open %s", "..");
+}
+
 void morv_main::prepare_output_folder() {
   std::string start_css;
   if (uses_output_folder(cfg) && read_whole_file(STYLESHEET, start_css)) {
@@ -119,8 +129,8 @@ void morv_main::prepare_output_folder() {
   }
   if (uses_output_folder(cfg)) diverse::make_folder(cfg.output_directory);
   enter_output_folder();
-  diverse::deltree("morv_games");
-  diverse::deltree("morv_players");
+  diverse::deltree(GAMES_FOLDER);
+  diverse::deltree(PLAYERS_FOLDER);
   settle_stylesheet(start_css);
 }
 
@@ -144,21 +154,11 @@ void morv_main::analyze_files(const std::string& logfile_spec) {
 
   enter_output_folder();
   if (gamelist_page.is_open()) finish_gamelist_page();
-  write_game_index();
+  write_game_index(cfg, games_written);
   write_rankings(*totals, 0);
   if (cfg.top_players > 0) write_rankings(*totals, cfg.top_players);
   write_all_player_pages(*totals);
   enter_start_folder();
-}
-
-void morv_main::write_all_player_pages(resultdata_total& totals) {
-  diverse::make_folder("morv_players");
-  enter_subfolder(cfg, "morv_players");
-  std::printf("\nWriting per player stats        ");
-  write_player_pages(totals);
-  std::printf("\n");
-  enter_start_folder();
-  cfg.in_subfolder = false;
 }
 
 void morv_main::analyze(const std::string& folder,
@@ -175,7 +175,8 @@ void morv_main::analyze(const std::string& folder,
   std::printf("\n- Writing game stats        ");
 
   auto game = std::make_unique<resultdata>(cfg);
-  auto reader = std::make_unique<analyzelog>(logfile, *game, cfg, chatlog);
+  auto reader = std::make_unique<analyzelog>(logfile, *game, cfg, chatlog,
+                                             ignore_events);
   for (;;) {
     game->reset();
     if (reader->parse() == 0) break;
@@ -183,10 +184,11 @@ void morv_main::analyze(const std::string& folder,
     game->sort(cfg.sort_primary, false);
     int64_t percent = size > 0 ? reader->position() * 100 / size : 100;
     std::printf("\b\b\b\b\b\b\b(%3i %%)", static_cast<int>(percent));
-    if (write_game(*game, *reader) != 0) continue;
+    if (!finish_game(*game)) continue;
+    write_game(*game);
     if (cfg.write_datafile) {
       enter_start_folder();
-      game->append_datafile("morvdata.txt");
+      game->append_datafile(DATAFILE_NAME);
       enter_output_folder();
     }
     totals.add_game(*game);

@@ -8,6 +8,7 @@
 
 #include "diverse/folders.h"
 #include "output/page_frame.h"
+#include "stats/datafile.h"
 
 namespace {
 
@@ -50,8 +51,6 @@ void open_results_page(const std::string& output_directory) {
 
 }  // namespace
 
-morv_main::morv_main() = default;
-
 void morv_main::run(int argc, char** argv) {
   if (argc < 2) usage();
   banner();
@@ -62,12 +61,8 @@ void morv_main::run(int argc, char** argv) {
   cfg.read_cfg(cfg.cfg_filename);
   std::printf("\n");
   cfg.parse_commandline(argc, argv);
-  if (cfg.write_datafile) {
-    // Each game's block is appended later; start from an empty file.
-    outputfile datafile;
-    datafile.open("morvdata.txt");
-    datafile.close();
-  }
+  // Each game's block is appended later; start from an empty file.
+  if (cfg.write_datafile) empty_datafile(DATAFILE_NAME);
   cfg.print_settings();
   analyze_files(cfg.logfile_arg);
   long long end = clock_milliseconds();

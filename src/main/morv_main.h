@@ -1,25 +1,22 @@
-// The driver object: run sequence, analysis driver and the page writers
-// that need run state (game pages, list pages, rankings, player pages).
+// The driver object: the run sequence, the analysis driver, and the order
+// in which records are finished and pages written.
 #ifndef MORV_MAIN_MORV_MAIN_H_
 #define MORV_MAIN_MORV_MAIN_H_
 
-#include <memory>
 #include <string>
 
-#include "analyzelog/chat_log.h"
 #include "config/configdata.h"
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
+#include "output/chat_log.h"
 
-class analyzelog;
 class resultdata;
 class resultdata_total;
 
 // One per process, created by main. The current folder moves only through
-// enter_start_folder / enter_output_folder and the sub-folder writers.
+// the enter_* and leave_subfolder helpers.
 class morv_main {
  public:
-  morv_main();
-  virtual ~morv_main() = default;
+  morv_main() = default;
   morv_main(const morv_main&) = delete;
   morv_main& operator=(const morv_main&) = delete;
 
@@ -34,34 +31,40 @@ class morv_main {
   void analyze(const std::string& folder, const std::string& logfile_name,
                resultdata_total& totals);
 
-  // Game page (output/game_page.cc): 0 written, 1 skipped. Called in the
-  // output folder and returns there.
-  int write_game(resultdata& game, analyzelog& reader);
-  // Game list pages and index (output/game_index.cc).
-  void start_gamelist_page();
-  void finish_gamelist_page();
-  void write_game_index();
-  // Ranking pages (output/rankings.cc), n = 0 for all players.
-  void write_rankings(resultdata_total& totals, int n);
-  // Player pages (output/player_pages.cc), in morv_players.
-  void write_player_pages(resultdata_total& totals);
-
   int games_written = 0;
   int logfile_count = 0;
   std::string start_dir;
   configdata cfg;
   outputfile gamelist_page;
   chat_log chatlog;
+  // The readers' run-wide flag (analyzelog::ignore_events).
+  bool ignore_events = false;
 
  private:
-  // Change to the start folder / the output folder (fatal "Couldn't open
-  // %s" with the folder's name when it cannot be entered).
+  // Change to the start folder / the output folder / a sub-folder of the
+  // output folder and back (fatal "Couldn't open %s" with the folder's
+  // name when it cannot be entered).
   void enter_start_folder();
   void enter_output_folder();
+  void enter_subfolder(const char* name);
+  void leave_subfolder();
   // Reads the start folder's stylesheet, creates and enters the output
   // folder, empties its sub-folders and settles css_present.
   void prepare_output_folder();
   void settle_stylesheet(const std::string& start_css);
+
+  // Game pages (game_pages.cc), called in the output folder. finish_game
+  // cleans and orders a sorted record for its pages: false when fewer
+  // than two players are left (the game gets no page). write_game numbers
+  // a finished game and writes its list entry, page, data lines and the
+  // chat log's next heading.
+  bool finish_game(resultdata& game);
+  void write_game(const resultdata& game);
+  void start_gamelist_page();
+  void finish_gamelist_page();
+
+  // Pages over all games (site_pages.cc), called in the output folder.
+  void write_rankings(resultdata_total& totals, int n);
   void write_all_player_pages(resultdata_total& totals);
 };
 

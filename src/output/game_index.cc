@@ -1,41 +1,36 @@
 // The game list pages in the games folder and the game index games.htm.
-#include "main/morv_main.h"
+#include "output/game_index.h"
 
-#include <string>
-
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "diverse/outputfile.h"
 #include "output/page_frame.h"
 #include "output/site_nav.h"
 
-void morv_main::start_gamelist_page() {
-  int page_number = (games_written - 1) / games_per_list_page(cfg) + 1;
-  enter_subfolder(cfg, GAMES_FOLDER);
-  std::string name = "games" + std::to_string(page_number) + ".htm";
-  gamelist_page.open(name.c_str());
-  write_header(gamelist_page, cfg);
-  write_top_links(gamelist_page, cfg, "../");
-  gamelist_page.write("<p class=\"title\"><a href=\"../games.htm\">"
-                      "<font color=red>Game Index</font></a></p>");
-  gamelist_page.write(
+void write_game_list_head(outputfile& list_page, const configdata& config) {
+  write_header(list_page, config, IN_SUBFOLDER);
+  write_top_links(list_page, config, "../");
+  list_page.write("<p class=\"title\"><a href=\"../games.htm\">"
+                  "<font color=red>Game Index</font></a></p>");
+  list_page.write(
       "<p><b>Games with less than two players are not listed\r\n</b></p>"
       "<p><b>Players without kills or deaths are ignored</b></p>");
-  gamelist_page.print("<p><b>Players are sorted by %s and %s</b><br>"
-                      "(in team games by team and score)</p>",
-                      sortkey_name(cfg.sort_primary),
-                      sortkey_name(cfg.sort_secondary));
-  leave_subfolder(cfg);
+  list_page.print("<p><b>Players are sorted by %s and %s</b><br>"
+                  "(in team games by team and score)</p>",
+                  sortkey_name(config.sort_primary),
+                  sortkey_name(config.sort_secondary));
 }
 
-void morv_main::finish_gamelist_page() {
-  write_footer(gamelist_page, true);
-  gamelist_page.close();
+void write_game_list_foot(outputfile& list_page) {
+  write_footer(list_page, true);
 }
 
-void morv_main::write_game_index() {
+void write_game_index(const configdata& config, int games_written) {
   outputfile index;
   index.open("games.htm");
-  write_header(index, cfg);
-  write_top_links(index, cfg, "");
-  int per_page = games_per_list_page(cfg);
+  write_header(index, config, IN_OUTPUT_FOLDER);
+  write_top_links(index, config, "");
+  int per_page = games_per_list_page(config);
   // Without any listed game there is no list page to link.
   int pages = games_written > 0 ? (games_written - 1) / per_page + 1 : 0;
   for (int k = 0; k < pages; ++k) {

@@ -1,6 +1,6 @@
-// Game page sections: Game info, Teams, Players, team marks, kill charts,
-// and the per-player lines of the output folder's data file.
-#include "output/output.h"
+// Game page sections: Game info, Teams, Players, team marks and kill
+// charts.
+#include "output/game_writer.h"
 
 #include <array>
 #include <charconv>
@@ -11,16 +11,12 @@
 #include "config/configdata.h"
 #include "config/sortkey.h"
 #include "diverse/time_text.h"
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 #include "output/page_frame.h"
 #include "output/player_cells.h"
 #include "stats/resultdata.h"
 
 namespace {
-
-// Weapon slots of the data file lines, in their order.
-constexpr std::array<int, 14> DATAFILE_SLOTS = {1,  2,  3,  4,  6,  8,  10,
-                                                11, 12, 18, 20, 23, 24, 25};
 
 void info_row(outputfile& file, const char* label, const std::string& value) {
   file.write("<tr>\r\n");
@@ -56,145 +52,136 @@ void team_row(outputfile& file, const player_t& team, const char* label) {
 
 }  // namespace
 
-void output::write_game_info() {
-  par(*file, "<b>Game info</b>");
-  begin_table(*file, INFO_TABLE);
-  info_row(*file, "Map", html_escaped(game->mapname));
-  info_row(*file, "Game", html_escaped(game->gamename));
-  info_row(*file, "Gametype", html_escaped(game->gametype_name));
-  info_row(*file, "Timelimit", std::to_string(game->timelimit));
-  info_row(*file, "Fraglimit", std::to_string(game->fraglimit));
-  end_table(*file);
+void game_writer::write_game_info() const {
+  par(file, "<b>Game info</b>");
+  begin_table(file, INFO_TABLE);
+  info_row(file, "Map", html_escaped(game.mapname));
+  info_row(file, "Game", html_escaped(game.gamename));
+  info_row(file, "Gametype", html_escaped(game.gametype_name));
+  info_row(file, "Timelimit", std::to_string(game.timelimit));
+  info_row(file, "Fraglimit", std::to_string(game.fraglimit));
+  end_table(file);
 }
 
-void output::write_team_table() {
-  if (!game->teamgame) return;
-  par(*file, "<b>Teams</b>");
-  begin_table(*file, LIST_TABLE);
-  file->write(LIST_HEADER_ROW);
+void game_writer::write_team_table() const {
+  if (!game.teamgame) return;
+  par(file, "<b>Teams</b>");
+  begin_table(file, LIST_TABLE);
+  file.write(LIST_HEADER_ROW);
   set_attr("align=left");
   for (const char* label : {"Team", "Eff", "Skill", "Score", "Frags", "Kills",
                             "Killed", "Suicides", "Deaths", "T.deaths",
                             "Teamkills"}) {
-    th(*file, "%s", label);
+    th(file, "%s", label);
   }
-  file->write("</tr>\r\n");
-  const player_t& red = game->get_team(1);
-  const player_t& blue = game->get_team(2);
+  file.write("</tr>\r\n");
+  const player_t& red = game.get_team(1);
+  const player_t& blue = game.get_team(2);
   const char* red_label = "<b><font color=red>Red</font></b>";
   const char* blue_label = "<b><font color=blue>Blue</font></b>";
   // Blue leads on equal scores.
   if (team_score(red) > team_score(blue)) {
-    team_row(*file, red, red_label);
-    team_row(*file, blue, blue_label);
+    team_row(file, red, red_label);
+    team_row(file, blue, blue_label);
   } else {
-    team_row(*file, blue, blue_label);
-    team_row(*file, red, red_label);
+    team_row(file, blue, blue_label);
+    team_row(file, red, red_label);
   }
-  end_table(*file);
+  end_table(file);
 }
 
-void output::write_player_table(bool heading) {
-  if (game->teamgame) {
-    // Blue first only when blue leads; red first on equal scores.
-    bool blue_leads =
-        team_score(game->get_team(1)) < team_score(game->get_team(2));
-    game->sort(SORT_TEAM, !blue_leads);
-    par(*file, "<b>Players (sorted by team and score)</b>");
+void game_writer::write_player_table(bool heading) const {
+  if (game.teamgame) {
+    par(file, "<b>Players (sorted by team and score)</b>");
   } else if (heading) {
-    par(*file, "<b>Players (sorted by %s and %s)</b>",
-        sortkey_name(config->sort_primary),
-        sortkey_name(config->sort_secondary));
+    par(file, "<b>Players (sorted by %s and %s)</b>",
+        sortkey_name(config.sort_primary),
+        sortkey_name(config.sort_secondary));
   }
-  begin_table(*file, LIST_TABLE);
+  begin_table(file, LIST_TABLE);
   write_player_header();
-  for (int i = 0; i < game->num_players; ++i) write_player_row(i);
-  end_table(*file);
+  for (int i = 0; i < game.num_players; ++i) write_player_row(i);
+  end_table(file);
 }
 
-void output::write_player_header() {
-  bool team = game->teamgame;
-  file->write(LIST_HEADER_ROW);
+void game_writer::write_player_header() const {
+  bool team = game.teamgame;
+  file.write(LIST_HEADER_ROW);
   set_attr("align=left width=20");
-  th(*file, "#");
+  th(file, "#");
   set_attr("align=left");
-  th(*file, "Name");
-  if (team) th(*file, "Team");
+  th(file, "Name");
+  if (team) th(file, "Team");
   set_attr("");
-  if (!config->skip_bots) th(*file, "Bot");
-  for (const char* label : {"Ratio", "Eff", "Skill"}) th(*file, "%s", label);
-  if (team) th(*file, "Score");
+  if (!config.skip_bots) th(file, "Bot");
+  for (const char* label : {"Ratio", "Eff", "Skill"}) th(file, "%s", label);
+  if (team) th(file, "Score");
   for (const char* label :
        {"Frags", "Kills", "Killed", "Suicides", "Deaths", "T.deaths"}) {
-    th(*file, "%s", label);
+    th(file, "%s", label);
   }
-  if (team) th(*file, "Teamkills");
+  if (team) th(file, "Teamkills");
   for (const char* label : {"MKIOL", "Avg. life", "FPM", "DPM", "Playtime"}) {
-    th(*file, "%s", label);
+    th(file, "%s", label);
   }
-  file->write("</tr>\r\n");
+  file.write("</tr>\r\n");
 }
 
-void output::write_player_row(int i) {
-  player_t& player = game->get_player(i);
+void game_writer::write_player_row(int i) const {
+  const player_t& player = game.get_player(i);
   write_leading_cells(i);
-  write_ratio_cells(*file, player);
-  if (game->teamgame) td(*file, "%i", player.score());
-  write_count_cells(*file, player);
-  if (game->teamgame) td(*file, "%u", player.teamkills[0]);
+  write_ratio_cells(file, player);
+  if (game.teamgame) td(file, "%i", player.score());
+  write_count_cells(file, player);
+  if (game.teamgame) td(file, "%u", player.teamkills[0]);
   write_life_cells(player);
-  file->write("</tr>\r\n");
+  file.write("</tr>\r\n");
 }
 
-void output::write_life_cells(const player_t& player) {
+void game_writer::write_life_cells(const player_t& player) const {
   if (player.mkiol == 0) {
     set_attr("align=center");
-    td(*file, "-");
+    td(file, "-");
     set_attr("");
   } else {
-    td(*file, "%i (%s)", player.mkiol,
+    td(file, "%i (%s)", player.mkiol,
        diverse::time_to_min(player.mkiol_time).c_str());
   }
   int deaths = player.total_deaths();
   // 64 bits: total deaths saturate at the 32-bit limit, and + 1 must not
   // overflow.
   int64_t life = player.playtime / (static_cast<int64_t>(deaths) + 1);
-  td(*file, "%s", diverse::time_to_min(static_cast<int>(life)).c_str());
-  write_per_minute_cells(*file, player);
-  td(*file, "%s", diverse::time_to_hm(player.playtime).c_str());
+  td(file, "%s", diverse::time_to_min(static_cast<int>(life)).c_str());
+  write_per_minute_cells(file, player);
+  td(file, "%s", diverse::time_to_hm(player.playtime).c_str());
 }
 
 // Row start, #, Name, Team (team games) and Bot (unless skipped); leaves
 // the attribute empty for the counters that follow.
-void output::write_leading_cells(int i) {
-  player_t& player = game->get_player(i);
-  begin_row(*file, i);
+void game_writer::write_leading_cells(int i) const {
+  const player_t& player = game.get_player(i);
+  begin_row(file, i);
   set_attr("align=left");
-  td(*file, "%i", i + 1);
-  td(*file, "<b>%s</b>", player.display_name(config->no_funnames).c_str());
-  if (game->teamgame) {
-    td(*file, "<center><b>%s</b></center>",
+  td(file, "%i", i + 1);
+  td(file, "<b>%s</b>", player.display_name(config.no_funnames).c_str());
+  if (game.teamgame) {
+    td(file, "<center><b>%s</b></center>",
        team_marks(player.team_history).c_str());
   }
   set_attr("align=center");
-  if (!config->skip_bots) {
+  if (!config.skip_bots) {
     if (player.bot_skill >= 0) {
-      td(*file, "(%i)", player.bot_skill);
+      td(file, "(%i)", player.bot_skill);
     } else {
-      td(*file, "-");
+      td(file, "-");
     }
   }
   set_attr("");
 }
 
-std::string output::team_marks(std::string& history) {
-  std::string collapsed;
-  for (char code : history) {
-    if (collapsed.empty() || collapsed.back() != code) collapsed += code;
-  }
-  history = collapsed;
+std::string team_marks(const std::string& history) {
   std::string marks;
-  for (char code : collapsed) {
+  for (char code : history) {
     if (code == 1) marks += "<font color=red>R</font>";
     if (code == 2) marks += "<font color=blue>B</font>";
     if (code == 3) marks += "S";
@@ -202,64 +189,49 @@ std::string output::team_marks(std::string& history) {
   return marks;
 }
 
-void output::append_player_lines(int game_number) {
-  outputfile datafile;
-  datafile.open_append("../morvdata.txt");
-  for (int i = 0; i < game->num_players; ++i) {
-    const player_t& p = game->get_player(i);
-    datafile.print("%i,%s,%u,%u,%u,%u,%s", game_number, p.plain_name.c_str(),
-                   p.kills[0], p.killed[0], p.suicides[0], p.deaths,
-                   diverse::time_to_hms(p.playtime).c_str());
-    for (int slot : DATAFILE_SLOTS) datafile.print(",%u", p.kills[slot]);
-    for (int slot : DATAFILE_SLOTS) datafile.print(",%u", p.killed[slot]);
-    datafile.write("\r\n");
-  }
-  datafile.close();
-}
-
-void output::write_killchart(int slot) {
-  int total = game->weapon_kills(slot);
+void game_writer::write_killchart(int slot) const {
+  int total = game.weapon_kills(slot);
   if (total == 0) return;
-  int count = game->num_players;
-  begin_table(*file, MATRIX_TABLE);
-  file->print("<tr bgcolor=000080>\r\n<td align=center colspan=%i>"
+  int count = game.num_players;
+  begin_table(file, MATRIX_TABLE);
+  file.print("<tr bgcolor=000080>\r\n<td align=center colspan=%i>"
               "<b>Killchart (%s)</b></td>\r\n</tr>\r\n",
-              count + 3, config->weaponnames[slot].c_str());
-  file->write("<tr>\r\n<td>&nbsp;</td>\r\n<td>&nbsp;</td>\r\n");
+              count + 3, config.weaponnames[slot].c_str());
+  file.write("<tr>\r\n<td>&nbsp;</td>\r\n<td>&nbsp;</td>\r\n");
   for (int j = 0; j < count; ++j) {
-    file->print("<td><p align=center><font color=#FF0000><b>%i</b></font>"
+    file.print("<td><p align=center><font color=#FF0000><b>%i</b></font>"
                 "</p></td>\r\n", j + 1);
   }
-  file->write("<td><b>KILLS</b></td>\r\n</tr>\r\n");
+  file.write("<td><b>KILLS</b></td>\r\n</tr>\r\n");
   for (int i = 0; i < count; ++i) write_killchart_row(slot, i);
-  file->write("<tr>\r\n<td><b>DEATHS</b></td>\r\n<td>&nbsp;</td>\r\n");
+  file.write("<tr>\r\n<td><b>DEATHS</b></td>\r\n<td>&nbsp;</td>\r\n");
   for (int j = 0; j < count; ++j) {
-    file->print("<td><p align=right><b>%i</b></p></td>\r\n",
-                game->player_killed(j, slot));
+    file.print("<td><p align=right><b>%i</b></p></td>\r\n",
+                game.player_killed(j, slot));
   }
-  file->print("<td><p align=right><b>%i</b></p></td>\r\n</tr>\r\n", total);
-  end_table(*file);
-  begin_par(*file);
-  end_par(*file);
+  file.print("<td><p align=right><b>%i</b></p></td>\r\n</tr>\r\n", total);
+  end_table(file);
+  begin_par(file);
+  end_par(file);
 }
 
-void output::write_killchart_row(int slot, int i) {
-  const player_t& killer = game->get_player(i);
+void game_writer::write_killchart_row(int slot, int i) const {
+  const player_t& killer = game.get_player(i);
   if (killer.name.empty()) {
-    file->write("<tr>\r\n<td>&nbsp;</td>\r\n");
+    file.write("<tr>\r\n<td>&nbsp;</td>\r\n");
   } else {
-    file->print("<tr>\r\n<td><b>%s</b></td>\r\n", killer.plain_name.c_str());
+    file.print("<tr>\r\n<td><b>%s</b></td>\r\n", killer.plain_name.c_str());
   }
-  file->print("<td width=20><p align=center><font color=#FF0000><b>%i</b>"
+  file.print("<td width=20><p align=center><font color=#FF0000><b>%i</b>"
               "</font></p></td>\r\n", i + 1);
   // A 511-player game has a quarter of a million cells per weapon: the row
   // is put together in one string and written once.
   static std::string row;
   row.clear();
-  for (int j = 0; j < game->num_players; ++j) {
+  for (int j = 0; j < game.num_players; ++j) {
     char digits[16];
     char* end = std::to_chars(digits, digits + sizeof digits,
-                              game->get_kills(i, j, slot)).ptr;
+                              game.get_kills(i, j, slot)).ptr;
     std::string_view kills(digits, static_cast<size_t>(end - digits));
     if (j == i) {
       row.append("<td width=20><p align=right><font color=#0000FF>")
@@ -271,8 +243,8 @@ void output::write_killchart_row(int slot, int i) {
           .append("</p></td>\r\n");
     }
   }
-  file->write(row);
-  file->print("<td><p align=right><b>%lld</b></p></td>\r\n</tr>\r\n",
+  file.write(row);
+  file.print("<td><p align=right><b>%lld</b></p></td>\r\n</tr>\r\n",
               static_cast<long long>(killer.kills[slot]) -
                   killer.suicides[slot]);
 }

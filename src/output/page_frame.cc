@@ -7,8 +7,8 @@
 
 #include "config/configdata.h"
 #include "diverse/funname.h"
-#include "output/outputfile.h"
-#include "output/text_format.h"
+#include "diverse/outputfile.h"
+#include "diverse/text_format.h"
 
 namespace {
 
@@ -54,10 +54,11 @@ void write_inline_style(outputfile& file, const configdata& config) {
 
 }  // namespace
 
-void write_header(outputfile& file, const configdata& config) {
+void write_header(outputfile& file, const configdata& config,
+                  page_folder folder) {
   file.write("<html>\r\n<head>\r\n<title>Morv results</title>\r\n");
   if (config.css_present) {
-    file.write(config.in_subfolder
+    file.write(folder == IN_SUBFOLDER
                    ? "<LINK REL=StyleSheet HREF=\"../morv.css\" "
                      "TYPE=\"text/css\">"
                    : "<LINK REL=StyleSheet HREF=\"morv.css\" "

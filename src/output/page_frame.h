@@ -27,9 +27,14 @@ inline constexpr const char* MORV_TITLE = "Morv - Morv Log Analyzer";
 inline constexpr const char* MORV_BUILD = "build 071";
 inline constexpr const char* MORV_BUILD_DATE = "May  8 2002";
 
-// Head up to the body tag: stylesheet link (css_present, in_subfolder) or
-// the inline style with the configured font sizes.
-void write_header(outputfile& file, const configdata& config);
+// Where a page lies: in the output folder, or one of its sub-folders
+// (morv_games, morv_players), from where the stylesheet is "../morv.css".
+enum page_folder { IN_OUTPUT_FOLDER, IN_SUBFOLDER };
+
+// Head up to the body tag: stylesheet link (css_present) or the inline
+// style with the configured font sizes.
+void write_header(outputfile& file, const configdata& config,
+                  page_folder folder);
 // Legend (when asked), credit paragraph, body and html end tags; the file
 // ends without a line end.
 void write_footer(outputfile& file, bool legend);

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 #include "test_util.h"
 
 // Bytes that write puts into a fresh file (in the current folder).

@@ -1,11 +1,11 @@
 // The four item pickup tables of a game page.
-#include "output/output.h"
+#include "output/game_writer.h"
 
 #include <iterator>
 #include <string>
 
 #include "config/configdata.h"
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 #include "output/page_frame.h"
 #include "stats/resultdata.h"
 
@@ -41,86 +41,86 @@ long long count(const player_t& player, item_class item) {
 
 }  // namespace
 
-void output::write_pickup_leading_header() {
-  file->write(LIST_HEADER_ROW);
+void game_writer::write_pickup_leading_header() const {
+  file.write(LIST_HEADER_ROW);
   set_attr("align=left width=20");
-  th(*file, "#");
+  th(file, "#");
   set_attr("align=left");
-  th(*file, "Name");
-  if (game->teamgame) th(*file, "Team");
+  th(file, "Name");
+  if (game.teamgame) th(file, "Team");
   set_attr("align=center");
-  if (!config->skip_bots) th(*file, "Bot");
+  if (!config.skip_bots) th(file, "Bot");
 }
 
-void output::write_health_armor() {
-  par(*file, "<b>Health & Armor pickups</b>");
-  begin_table(*file, LIST_TABLE);
+void game_writer::write_health_armor() const {
+  par(file, "<b>Health & Armor pickups</b>");
+  begin_table(file, LIST_TABLE);
   write_pickup_leading_header();
   set_attr("align=center colspan=5");
-  th(*file, "Health");
+  th(file, "Health");
   set_attr("align=center colspan=4");
-  th(*file, "Armor");
+  th(file, "Armor");
   set_attr("align=center");
-  file->write("</tr>\r\n");
-  file->write(LIST_HEADER_ROW);
+  file.write("</tr>\r\n");
+  file.write(LIST_HEADER_ROW);
   // The blank cell spans the leading columns: #, Name, Team, Bot.
-  int leading = 2 + (game->teamgame ? 1 : 0) + (config->skip_bots ? 0 : 1);
+  int leading = 2 + (game.teamgame ? 1 : 0) + (config.skip_bots ? 0 : 1);
   set_attr("colspan=" + std::to_string(leading));
-  td(*file, "&nbsp;");
+  td(file, "&nbsp;");
   set_attr("");
-  file->write("<td>Small</td><td>Normal</td><td>Large</td><td>Mega</td>"
+  file.write("<td>Small</td><td>Normal</td><td>Large</td><td>Mega</td>"
               "<td><b>Total</b></td>");
-  file->write("<td>Shard</td><td>Combat</td><td>Body</td><td><b>Total</b>"
+  file.write("<td>Shard</td><td>Combat</td><td>Body</td><td><b>Total</b>"
               "</td>");
-  file->write("</tr>\r\n");
-  for (int i = 0; i < game->num_players; ++i) {
-    const player_t& p = game->get_player(i);
+  file.write("</tr>\r\n");
+  for (int i = 0; i < game.num_players; ++i) {
+    const player_t& p = game.get_player(i);
     write_leading_cells(i);
     // 64-bit sums: a log full of pickups cannot overflow the totals.
     long long small = count(p, item_health_small);
     long long normal = count(p, item_health);
     long long large = count(p, item_health_large);
     long long mega = count(p, item_health_mega);
-    for (long long n : {small, normal, large, mega}) td(*file, "%lld", n);
-    td(*file, "%lld", 5 * small + 25 * normal + 50 * large + 100 * mega);
+    for (long long n : {small, normal, large, mega}) td(file, "%lld", n);
+    td(file, "%lld", 5 * small + 25 * normal + 50 * large + 100 * mega);
     long long shard = count(p, item_armor_shard);
     long long combat = count(p, item_armor_combat);
     long long body = count(p, item_armor_body);
-    for (long long n : {shard, combat, body}) td(*file, "%lld", n);
-    td(*file, "%lld", 5 * shard + 50 * combat + 100 * body);
-    file->write("</tr>\r\n");
+    for (long long n : {shard, combat, body}) td(file, "%lld", n);
+    td(file, "%lld", 5 * shard + 50 * combat + 100 * body);
+    file.write("</tr>\r\n");
   }
-  end_table(*file);
+  end_table(file);
 }
 
-void output::write_pickup_table(const char* heading, const char* attribute,
-                                const pickup_column* columns, size_t size) {
-  par(*file, "%s", heading);
-  begin_table(*file, LIST_TABLE);
+void game_writer::write_pickup_table(const char* heading, const char* attribute,
+                                const pickup_column* columns, size_t size) const {
+  par(file, "%s", heading);
+  begin_table(file, LIST_TABLE);
   write_pickup_leading_header();
   set_attr(attribute);
-  for (size_t c = 0; c < size; ++c) th(*file, "%s", columns[c].label);
-  file->write("</tr>\r\n");
-  for (int i = 0; i < game->num_players; ++i) {
+  for (size_t c = 0; c < size; ++c) th(file, "%s", columns[c].label);
+  file.write("</tr>\r\n");
+  for (int i = 0; i < game.num_players; ++i) {
     write_leading_cells(i);
     for (size_t c = 0; c < size; ++c) {
-      td(*file, "%lld", count(game->get_player(i), columns[c].item));
+      td(file, "%lld", count(game.get_player(i), columns[c].item));
     }
-    file->write("</tr>\r\n");
+    file.write("</tr>\r\n");
   }
-  end_table(*file);
+  end_table(file);
 }
 
-void output::write_powerups() {
+void game_writer::write_powerups() const {
   write_pickup_table("<b>Powerup pickups</b>", "align=center", POWERUPS,
                      std::size(POWERUPS));
 }
 
-void output::write_weapon_pickups() {
+void game_writer::write_weapon_pickups() const {
   write_pickup_table("<b>Weapon pickups</b>", "", WEAPONS,
                      std::size(WEAPONS));
 }
 
-void output::write_ammo() {
+void game_writer::write_ammo() const {
   write_pickup_table("<b>Ammo pickups</b>", "", AMMO, std::size(AMMO));
 }

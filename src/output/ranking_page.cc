@@ -1,6 +1,6 @@
 // One player ranking page: links, title, limits paragraph and the player
-// table; and the limits filter that the player pages share.
-#include "output/output.h"
+// table.
+#include "output/ranking_page.h"
 
 #include <cstdint>
 #include <string>
@@ -8,10 +8,10 @@
 #include "config/configdata.h"
 #include "config/sortkey.h"
 #include "diverse/time_text.h"
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 #include "output/page_frame.h"
 #include "output/player_cells.h"
-#include "stats/resultdata_total.h"
+#include "stats/player_t.h"
 
 namespace {
 
@@ -112,46 +112,29 @@ void write_row(outputfile& file, const configdata& config,
 
 }  // namespace
 
-bool output::is_below_limits(const player_t& player) const {
-  if (!config->filters_on) return false;
-  auto below = [](int value, int limit) {
-    return limit != 0 &&
-           static_cast<uint32_t>(value) < static_cast<uint32_t>(limit);
-  };
-  return below(player.kills[0], config->min_kills) ||
-         below(player.games, config->min_games) ||
-         below(player.playtime, config->min_playtime);
-}
-
-void output::write_ranking_page(int n) {
-  const bool by_name = totals->sort_key == SORT_NAME;
-  write_header(*file, *config);
-  file->print("<p class=text>[%s]</p>\r\n", diverse::local_date_text().c_str());
-  write_links(*file, *config, n);
-  const char* key_name = sortkey_name(totals->sort_key);
-  if (n == 0) {
-    file->print("<p class=title>Player ranking<br>(sorted by %s)</p>",
-                key_name);
+void write_ranking_page(outputfile& file, const configdata& config,
+                        const ranking_view& view) {
+  const bool by_name = view.key == SORT_NAME;
+  write_header(file, config, IN_OUTPUT_FOLDER);
+  file.print("<p class=text>[%s]</p>\r\n", diverse::local_date_text().c_str());
+  write_links(file, config, view.n);
+  const char* key_name = sortkey_name(view.key);
+  if (view.n == 0) {
+    file.print("<p class=title>Player ranking<br>(sorted by %s)</p>",
+               key_name);
   } else {
-    file->print("<p class=title>Top %i players<br>(sorted by %s)</p>",
-                config->top_players, key_name);
+    file.print("<p class=title>Top %i players<br>(sorted by %s)</p>",
+               config.top_players, key_name);
   }
-  if (config->filters_on) write_limits(*file, *config, by_name);
-  file->print("<p class=title>Number of games: %i</p>", games_written);
+  if (config.filters_on) write_limits(file, config, by_name);
+  file.print("<p class=title>Number of games: %i</p>", view.games_written);
 
-  begin_table(*file, LIST_TABLE);
-  write_table_header(*file, *config, n == 0 ? "" : "top_");
+  begin_table(file, LIST_TABLE);
+  write_table_header(file, config, view.n == 0 ? "" : "top_");
   int rank = 1;
-  for (player_t* p = totals->players.next.get(); p; p = p->next.get()) {
-    if (n > 0 && rank > n) break;
-    if (config->max_players > 0 && !by_name && rank > config->max_players) {
-      break;
-    }
-    if (is_below_limits(*p)) continue;
-    p->listed = true;
-    write_row(*file, *config, *p, rank);
-    ++rank;
+  for (const player_t* player : view.rows) {
+    write_row(file, config, *player, rank++);
   }
-  end_table(*file);
-  write_footer(*file, true);
+  end_table(file);
+  write_footer(file, true);
 }

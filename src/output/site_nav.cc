@@ -1,13 +1,11 @@
-// Date line and top links of the game pages, and the games folder moves.
+// Date line and top links of the pages.
 #include "output/site_nav.h"
 
 #include <algorithm>
 
 #include "config/configdata.h"
-#include "diverse/folders.h"
 #include "diverse/time_text.h"
-#include "main/fatal_error.h"
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 
 void write_top_links(outputfile& file, const configdata& config,
                      const char* prefix) {
@@ -31,16 +29,6 @@ void write_ranking_links(outputfile& file, const configdata& config,
                "<font color=red>Top %i players</font></a></p>",
                prefix, config.top_players);
   }
-}
-
-void enter_subfolder(configdata& config, const char* name) {
-  if (!diverse::change_folder(name)) fatal_error("Couldn't open %s", name);
-  config.in_subfolder = true;
-}
-
-void leave_subfolder(configdata& config) {
-  if (!diverse::change_folder("..")) fatal_error("Couldn't open %s", "..");
-  config.in_subfolder = false;
 }
 
 int games_per_list_page(const configdata& config) {

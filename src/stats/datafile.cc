@@ -1,11 +1,14 @@
-// The game's block in the plain-text data file "morvdata.txt".
+// The plain-text data file "morvdata.txt": every write to it is here.
 #include "stats/resultdata.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <string>
 
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
+#include "diverse/time_text.h"
+#include "stats/datafile.h"
 
 namespace {
 
@@ -16,7 +19,17 @@ void append_format(std::string& text, const char* format, Args... args) {
   if (length > 0) text.append(buffer, static_cast<size_t>(length));
 }
 
+// Weapon slots of the per-player lines, in their order.
+constexpr std::array<int, 14> PLAYER_LINE_SLOTS = {1,  2,  3,  4,  6,  8,  10,
+                                                   11, 12, 18, 20, 23, 24, 25};
+
 }  // namespace
+
+void empty_datafile(const char* filename) {
+  outputfile file;
+  file.open(filename);
+  file.close();
+}
 
 void resultdata::append_datafile(const char* filename) const {
   outputfile file;
@@ -52,5 +65,20 @@ void resultdata::append_datafile(const char* filename) const {
   }
   block += "</game>\r\n\r\n";
   file.write(block);
+  file.close();
+}
+
+void resultdata::append_player_lines(const char* filename, int number) const {
+  outputfile file;
+  file.open_append(filename);
+  for (int i = 0; i < num_players; ++i) {
+    const player_t& p = players[static_cast<size_t>(i)];
+    file.print("%i,%s,%u,%u,%u,%u,%s", number, p.plain_name.c_str(),
+               p.kills[0], p.killed[0], p.suicides[0], p.deaths,
+               diverse::time_to_hms(p.playtime).c_str());
+    for (int slot : PLAYER_LINE_SLOTS) file.print(",%u", p.kills[slot]);
+    for (int slot : PLAYER_LINE_SLOTS) file.print(",%u", p.killed[slot]);
+    file.write("\r\n");
+  }
   file.close();
 }

@@ -2,7 +2,13 @@
 // trees for the counts and for placing the queue's elements.
 #include "stats/exchange_order.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <numeric>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -81,6 +87,16 @@ void order_group(const std::vector<int>& positions,
   for (size_t i = 0; i < m; ++i) order.push_back(cycle[(front + i) % m]);
 }
 
+// The first eight bytes of a name as a number that orders like the bytes.
+uint64_t name_prefix(const std::string& name) {
+  uint64_t prefix = 0;
+  for (size_t i = 0; i < 8; ++i) {
+    unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+    prefix = (prefix << 8) | c;
+  }
+  return prefix;
+}
+
 }  // namespace
 
 std::vector<int> exchange_order(const std::vector<int>& rank) {
@@ -119,4 +135,45 @@ std::vector<int> exchange_order(const std::vector<int>& rank) {
     for (int p : positions) better.add(static_cast<size_t>(p), 1);
   }
   return order;
+}
+
+// Ranks of descending numbers (integers are exact in a double).
+std::vector<int> rank_numbers(const std::vector<double>& values) {
+  std::vector<std::pair<double, int>> sorted;
+  sorted.reserve(values.size());
+  for (size_t i = 0; i < values.size(); ++i) {
+    sorted.emplace_back(values[i], static_cast<int>(i));
+  }
+  std::sort(sorted.begin(), sorted.end(),
+            [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<int> rank(values.size());
+  int group = 0;
+  for (size_t i = 0; i < sorted.size(); ++i) {
+    if (i > 0 && sorted[i - 1].first > sorted[i].first) ++group;
+    rank[size_t(sorted[i].second)] = group;
+  }
+  return rank;
+}
+
+// Ranks of ascending names by unsigned bytes, a prefix first (std::string
+// compares as unsigned bytes). The numeric prefixes settle most
+// comparisons without touching the strings.
+std::vector<int> rank_names(const std::vector<std::string>& names) {
+  std::vector<std::pair<uint64_t, int>> sorted;
+  sorted.reserve(names.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    sorted.emplace_back(name_prefix(names[i]), static_cast<int>(i));
+  }
+  auto less = [&names](const auto& a, const auto& b) {
+    if (a.first != b.first) return a.first < b.first;
+    return names[size_t(a.second)] < names[size_t(b.second)];
+  };
+  std::sort(sorted.begin(), sorted.end(), less);
+  std::vector<int> rank(names.size());
+  int group = 0;
+  for (size_t i = 0; i < sorted.size(); ++i) {
+    if (i > 0 && less(sorted[i - 1], sorted[i])) ++group;
+    rank[size_t(sorted[i].second)] = group;
+  }
+  return rank;
 }

@@ -3,8 +3,7 @@
 #ifndef MORV_STATS_EXCHANGE_ORDER_H_
 #define MORV_STATS_EXCHANGE_ORDER_H_
 
-#include <algorithm>
-#include <numeric>
+#include <string>
 #include <vector>
 
 // The exchange procedure compares position i with every later position j
@@ -20,20 +19,10 @@
 // the procedure leaves them.
 std::vector<int> exchange_order(const std::vector<int>& rank);
 
-// Ranks for exchange_order from a strict weak order: better(a, b) is true
-// when the value at position a is strictly better than the one at b.
-template <typename Better>
-std::vector<int> rank_positions(int count, Better better) {
-  std::vector<int> by_value(static_cast<size_t>(count));
-  std::iota(by_value.begin(), by_value.end(), 0);
-  std::sort(by_value.begin(), by_value.end(), better);
-  std::vector<int> rank(static_cast<size_t>(count));
-  int group = 0;
-  for (size_t i = 0; i < by_value.size(); ++i) {
-    if (i > 0 && better(by_value[i - 1], by_value[i])) ++group;
-    rank[static_cast<size_t>(by_value[i])] = group;
-  }
-  return rank;
-}
+// Ranks for exchange_order (0 for the best, equal values share a rank):
+// of numbers, larger is better (integers are exact in a double); of names,
+// ascending by unsigned bytes.
+std::vector<int> rank_numbers(const std::vector<double>& values);
+std::vector<int> rank_names(const std::vector<std::string>& names);
 
 #endif  // MORV_STATS_EXCHANGE_ORDER_H_

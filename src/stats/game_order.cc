@@ -9,44 +9,31 @@
 
 #include "config/configdata.h"
 #include "config/sortkey.h"
-#include "diverse/text.h"
 #include "stats/exchange_order.h"
+#include "stats/sort_value.h"
 
 namespace {
 
-// The value a sort key compares: a number, or the lower-cased plain name.
-struct sort_value {
-  double number = 0.0;
-  std::string text;
-};
-
-sort_value key_value(const player_t& player, int key) {
-  sort_value value;
-  switch (key) {
-    case SORT_TEAM: value.number = player.team; break;
-    case SORT_RATIO: value.number = player.ratio(); break;
-    case SORT_EFF: value.number = player.eff(); break;
-    case SORT_SKILL: value.number = player.skill(); break;
-    case SORT_KILLS: value.number = player.kills[0]; break;
-    case SORT_KILLED: value.number = player.killed[0]; break;
-    case SORT_NAME: value.text = diverse::to_lower(player.plain_name); break;
-    case SORT_FRAGS: value.number = player.frags(); break;
-    case SORT_SCORE: value.number = player.score(); break;
-    case SORT_PLAYTIME:
-      value.number = static_cast<uint32_t>(player.playtime);
-      break;
-  }
-  return value;
-}
-
-bool out_of_order(const sort_value& a, const sort_value& b, int key,
-                  bool reverse) {
+// The exchange procedure's ranks for key: larger numbers first, names
+// ascending; reverse turns either round.
+std::vector<int> ranks_for(const std::vector<player_t>& players, int count,
+                           int key, bool reverse) {
   if (key == SORT_NAME) {
-    // std::string compares as unsigned bytes, as strcmp does.
-    int order = a.text.compare(b.text);
-    return reverse ? order < 0 : order > 0;
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back(sort_name(players[i]));
+    std::vector<int> rank = rank_names(names);
+    if (reverse) {
+      int last = rank.empty() ? 0 : *std::max_element(rank.begin(), rank.end());
+      for (int& r : rank) r = last - r;
+    }
+    return rank;
   }
-  return reverse ? a.number > b.number : a.number < b.number;
+  std::vector<double> numbers;
+  for (int i = 0; i < count; ++i) {
+    double value = sort_number(players[i], key);
+    numbers.push_back(reverse ? -value : value);
+  }
+  return rank_numbers(numbers);
 }
 
 // Puts the player at order[i] in slot i, for every i, with its matrix row
@@ -83,20 +70,28 @@ bool took_part(const player_t& player) {
 
 void resultdata::sort(int key, bool reverse) {
   if (key < SORT_TEAM || key > SORT_PLAYTIME) return;
-  // Key values do not change while sorting, so they are taken once.
-  std::vector<sort_value> values;
-  values.reserve(static_cast<size_t>(num_players));
-  for (int i = 0; i < num_players; ++i) {
-    values.push_back(key_value(players[i], key));
-  }
   // The exchange procedure's order, found without its exchanges; the
   // records and the matrix are then moved once.
-  std::vector<int> order =
-      exchange_order(rank_positions(num_players, [&](int a, int b) {
-        return out_of_order(values[size_t(b)], values[size_t(a)], key,
-                            reverse);
-      }));
-  reorder_players(*this, order);
+  reorder_players(*this,
+                  exchange_order(ranks_for(players, num_players, key, reverse)));
+}
+
+void resultdata::order_by_team() {
+  if (!teamgame) return;
+  // Blue first only when blue leads; red first on equal scores.
+  bool blue_leads = get_team(1).score() < get_team(2).score();
+  sort(SORT_TEAM, !blue_leads);
+}
+
+void resultdata::collapse_team_histories() {
+  for (int i = 0; i < num_players; ++i) {
+    std::string& history = players[static_cast<size_t>(i)].team_history;
+    std::string collapsed;
+    for (char code : history) {
+      if (collapsed.empty() || collapsed.back() != code) collapsed += code;
+    }
+    history = collapsed;
+  }
 }
 
 void resultdata::swap_players(int i, int j) {

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "diverse/fatal_error.h"
 #include "diverse/numbers.h"
 #include "diverse/time_text.h"
 
@@ -17,7 +18,7 @@ void print_logtime(int time) {
 void resultdata::add_item(int client, const char* item, int time) {
   if (!running) return;
   if (!is_client(client)) {
-    std::printf("\nWARNING: player_id overflow in resultdata::add_item");
+    warning("player_id overflow in resultdata::add_item");
     print_logtime(time);
     return;
   }
@@ -25,8 +26,7 @@ void resultdata::add_item(int client, const char* item, int time) {
   // A slot that disconnected keeps its last player; one that never sent
   // its settings has none and is treated as never connected.
   if (clients[client].state == 0 || player == nullptr) {
-    std::printf("\nWARNING: client %i never connected (glitch in logfile?)",
-                client);
+    warning("client %i never connected (glitch in logfile?)", client);
     print_logtime(time);
     return;
   }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "config/configdata.h"
+#include "diverse/fatal_error.h"
 #include "diverse/numbers.h"
 
 namespace {
@@ -68,7 +69,7 @@ int resultdata::add_kill(int killer, int victim, int weapon, int time) {
   if (killer_is_client && killer_player == nullptr) return 2;
   if (victim_is_client && victim_player == nullptr) return 2;
   if (weapon < 0 || weapon >= MAX_WEAPONS) {
-    std::printf("\nWARNING: weapon id > MAX_WEAPONS, weapon id reset to zero\n");
+    warning("weapon id > MAX_WEAPONS, weapon id reset to zero\n");
     weapon = 0;
   }
   if (killer_is_client && victim_is_client) {

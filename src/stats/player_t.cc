@@ -3,16 +3,9 @@
 
 #include "diverse/funname.h"
 #include "diverse/numbers.h"
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 player_t::player_t() { reset(); }
-
-player_t::~player_t() {
-  // Unlink node by node: a recursive release of a long list would overflow
-  // the stack.
-  std::unique_ptr<player_t> rest = std::move(next);
-  while (rest) rest = std::move(rest->next);
-}
 
 player_t::player_t(const player_t& other) {
   copy_stats(other);
@@ -84,11 +77,6 @@ void player_t::set_name(std::string_view text) {
   name = text;
   html_name = diverse::funname_to_html(text);
   plain_name = diverse::funname_to_ascii(text);
-}
-
-player_t* player_t::append() {
-  next = std::make_unique<player_t>();
-  return next.get();
 }
 
 void player_t::add_ping(int ping) {

@@ -1,40 +1,37 @@
 // The statistics record of one player: a game entry, a team total, or a
-// node of the run-wide player list.
+// run-wide record of the totals.
 #ifndef MORV_STATS_PLAYER_T_H_
 #define MORV_STATS_PLAYER_T_H_
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "stats/p2p_t.h"
 #include "stats/weapons.h"
 
-// A node owns the rest of the run-wide list behind it (next) and its
-// opponent list (p2ps). Game and team records have a null next.
+// A run-wide record owns its opponent list; game and team records leave it
+// empty.
 class player_t {
  public:
   static constexpr size_t MAX_NAME = 128;
   static constexpr size_t MAX_TEAM_HISTORY = 15;
 
   player_t();
-  virtual ~player_t();  // destroys the list behind it without deep recursion
-  // Copies every field but the lists: next stays null, p2ps empty.
+  // Copies every field but the opponent list, which stays empty.
   player_t(const player_t& other);
-  // Copies every field except listed, the opponent list and next.
+  // Copies every field except listed and the opponent list.
   player_t& operator=(const player_t& other);
 
   // Clears counters, sums, caches, number, names ("ERROR_NO_INIT" raw) and
-  // listed; bot_skill and team become -1. The lists (next, p2ps) are not
-  // touched: only records without a list behind them are reset.
+  // listed; bot_skill and team become -1. The opponent list is not
+  // touched: only game and team records are reset.
   void reset();
   // Empty text: "MORV_ERROR_EMPTY_NAME". Above 128 characters: fatal
   // "player_t::set_name - overflow". Equal to name: nothing changes.
   void set_name(std::string_view text);
-  // Creates a reset record behind this one (the last of its list).
-  player_t* append();
   void add_ping(int ping);
 
   const std::string& get_name() const { return name; }
@@ -55,8 +52,7 @@ class player_t {
 
   bool listed = false;
   int number = 0;
-  p2p_t p2ps;
-  std::unique_ptr<player_t> next;
+  std::vector<p2p_t> opponents;
   int bot_skill = -1;
   int team = -1;
   std::string html_name;

@@ -1,5 +1,5 @@
 // The ranking sort: the order of the exchange procedure on the run-wide
-// player list and on a player's opponent list, found in O(n log n).
+// players and on a player's opponents, found in O(n log n).
 #include "stats/resultdata_total.h"
 
 #include <algorithm>
@@ -10,29 +10,11 @@
 #include <vector>
 
 #include "config/sortkey.h"
-#include "diverse/text.h"
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 #include "stats/exchange_order.h"
+#include "stats/sort_value.h"
 
 namespace {
-
-double player_value(const player_t& p, int key) {
-  switch (key) {
-    case SORT_TEAM: return p.team;
-    case SORT_RATIO: return p.ratio();
-    case SORT_EFF: return p.eff();
-    case SORT_SKILL: return p.skill();
-    case SORT_KILLS: return p.kills[0];
-    case SORT_KILLED: return p.killed[0];
-    case SORT_FRAGS: return p.frags();
-    case SORT_SCORE: return p.score();
-    default: return p.playtime;
-  }
-}
-
-double p2p_value(const p2p_t& p, int key) {
-  return key == SORT_KILLS ? p.kills[0] : p.deaths[0];
-}
 
 bool valid_player_key(int key) {
   return key >= SORT_TEAM && key <= SORT_PLAYTIME;
@@ -42,89 +24,36 @@ bool valid_p2p_key(int key) {
   return key == SORT_KILLS || key == SORT_KILLED || key == SORT_NAME;
 }
 
-// Ranks of descending numbers (integers are exact in a double).
-std::vector<int> rank_numbers(const std::vector<double>& values) {
-  std::vector<std::pair<double, int>> sorted;
-  sorted.reserve(values.size());
-  for (size_t i = 0; i < values.size(); ++i) {
-    sorted.emplace_back(values[i], static_cast<int>(i));
-  }
-  std::sort(sorted.begin(), sorted.end(),
-            [](const auto& a, const auto& b) { return a.first > b.first; });
-  std::vector<int> rank(values.size());
-  int group = 0;
-  for (size_t i = 0; i < sorted.size(); ++i) {
-    if (i > 0 && sorted[i - 1].first > sorted[i].first) ++group;
-    rank[size_t(sorted[i].second)] = group;
-  }
-  return rank;
+const player_t& record_of(const std::unique_ptr<player_t>& entry) {
+  return *entry;
 }
+const p2p_t& record_of(const p2p_t& entry) { return entry; }
 
-// The first eight bytes of a name as a number that orders like the bytes.
-uint64_t name_prefix(const std::string& name) {
-  uint64_t prefix = 0;
-  for (size_t i = 0; i < 8; ++i) {
-    unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
-    prefix = (prefix << 8) | c;
+// The order the exchange procedure leaves the records in: positions of
+// the current list, best first. The key values never change while
+// sorting, so each is read once.
+template <typename entry>
+std::vector<int> exchange_order_of(const std::vector<entry>& list, int key) {
+  if (key == SORT_NAME) {
+    std::vector<std::string> names;
+    names.reserve(list.size());
+    for (const entry& e : list) names.push_back(sort_name(record_of(e)));
+    return exchange_order(rank_names(names));
   }
-  return prefix;
-}
-
-// Ranks of ascending names by unsigned bytes, a prefix first (std::string
-// compares as unsigned bytes). The numeric prefixes settle most
-// comparisons without touching the strings.
-std::vector<int> rank_names(const std::vector<std::string>& names) {
-  std::vector<std::pair<uint64_t, int>> sorted;
-  sorted.reserve(names.size());
-  for (size_t i = 0; i < names.size(); ++i) {
-    sorted.emplace_back(name_prefix(names[i]), static_cast<int>(i));
-  }
-  auto less = [&names](const auto& a, const auto& b) {
-    if (a.first != b.first) return a.first < b.first;
-    return names[size_t(a.second)] < names[size_t(b.second)];
-  };
-  std::sort(sorted.begin(), sorted.end(), less);
-  std::vector<int> rank(names.size());
-  int group = 0;
-  for (size_t i = 0; i < sorted.size(); ++i) {
-    if (i > 0 && less(sorted[i - 1], sorted[i])) ++group;
-    rank[size_t(sorted[i].second)] = group;
-  }
-  return rank;
-}
-
-// Puts the list behind head (at least two nodes, a known key) in the
-// order the exchange procedure leaves. The nodes are taken out of the list
-// and relinked; no record is copied, as with the exchanges. The key values
-// never change while sorting, so each is read once.
-// Returns the number of nodes.
-template <typename node, typename value_fn>
-int sort_list(node& head, int key, value_fn value) {
-  std::vector<node*> nodes;
   std::vector<double> numbers;
-  std::vector<std::string> names;
-  for (node* p = head.next.release(); p != nullptr;) {
-    nodes.push_back(p);
-    if (key == SORT_NAME) {
-      names.push_back(diverse::to_lower(p->plain_name));
-    } else {
-      numbers.push_back(value(*p, key));
-    }
-    p = p->next.release();  // ownership is rebuilt below
-  }
-  std::vector<int> order = exchange_order(
-      key == SORT_NAME ? rank_names(names) : rank_numbers(numbers));
-  node* last = &head;
-  for (int i : order) {
-    last->next.reset(nodes[size_t(i)]);
-    last = nodes[size_t(i)];
-  }
-  return static_cast<int>(nodes.size());
+  numbers.reserve(list.size());
+  for (const entry& e : list) numbers.push_back(sort_number(record_of(e), key));
+  return exchange_order(rank_numbers(numbers));
 }
 
-template <typename node>
-bool two_or_more(const node& head) {
-  return head.next != nullptr && head.next->next != nullptr;
+// Moves the records into the order given (order[i] = old position of the
+// record that goes to position i), as the exchanges would.
+template <typename entry>
+void apply_order(std::vector<entry>& list, const std::vector<int>& order) {
+  std::vector<entry> sorted;
+  sorted.reserve(list.size());
+  for (int i : order) sorted.push_back(std::move(list[size_t(i)]));
+  list = std::move(sorted);
 }
 
 // The progress display of the procedure: one figure per pass, k * 100 /
@@ -155,14 +84,15 @@ void print_progress(int p_count) {
 void resultdata_total::sort_players(int key) {
   sort_key = key;
   std::printf("\n- Sorting all players        ");
-  if (!two_or_more(players)) {
-    print_progress(count_players());
+  const int count = static_cast<int>(players.size());
+  if (count < 2) {
+    print_progress(count);
   } else if (valid_player_key(key)) {
-    print_progress(sort_list(players, key, player_value));
+    apply_order(players, exchange_order_of(players, key));
+    print_progress(count);
   } else {
     // The procedure shows its first figure, then meets the key.
-    std::printf("\b\b\b\b\b\b\b(%3i %%)",
-                static_cast<int>(100 / count_players()));
+    std::printf("\b\b\b\b\b\b\b(%3i %%)", 100 / count);
     fatal_error("resultdata_total::sort_players - invalid case");
   }
   std::printf("\b\b\b\b\b\b\b(100 %%)\n");
@@ -170,9 +100,11 @@ void resultdata_total::sort_players(int key) {
 
 void resultdata_total::sort_p2ps(player_t& player, int key) {
   sort_key = key;
-  if (!two_or_more(player.p2ps)) return;
+  if (player.opponents.size() < 2) return;
   if (!valid_p2p_key(key)) {
     fatal_error("resultdata_total::sort_p2ps - invalid case");
   }
-  sort_list(player.p2ps, key, p2p_value);
+  std::vector<int> order = exchange_order_of(player.opponents, key);
+  apply_order(player.opponents, order);
+  opponent_indexes[static_cast<size_t>(player.number - 1)].reorder(order);
 }

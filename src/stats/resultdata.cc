@@ -5,7 +5,7 @@
 
 #include "config/configdata.h"
 #include "diverse/numbers.h"
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 namespace {
 

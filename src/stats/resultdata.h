@@ -33,7 +33,6 @@ class resultdata {
   static constexpr int SPECTATOR = 3;  // the team code of spectators
 
   explicit resultdata(const configdata& config);
-  virtual ~resultdata() = default;
   resultdata(const resultdata&) = delete;
   resultdata& operator=(const resultdata&) = delete;
 
@@ -110,7 +109,10 @@ class resultdata {
   // client table and stops recording.
   void end_game(int time);
 
-  // --- Ordering, compaction and the data file (game_order.cc, datafile.cc)
+  // --- Ordering, compaction and the data file (game_order.cc, datafile.cc).
+  // Before a game's pages are written the driver finishes its record with
+  // the two sorts, remove_bots, remove_idle, order_by_team and
+  // collapse_team_histories, in this order; the pages only read it.
   // Exchange sort of the players by sort key (0 to 9; others do nothing):
   // descending, or alphabetical for the name, unless reverse is set. The
   // order of equal keys follows from the exchanges.
@@ -121,8 +123,15 @@ class resultdata {
   // when skip_bots is on; players that neither fragged nor died.
   void remove_bots();
   void remove_idle();
-  // Appends the game's block to the file (fatal "Couldn't open %s").
+  // A team game's players by team, the leading team first (red on equal
+  // scores); other games keep their order.
+  void order_by_team();
+  // Runs of equal codes in each team history become one code.
+  void collapse_team_histories();
+  // Appends the game's kill-matrix block to the file (fatal "Couldn't open
+  // %s"), and the per-player lines of game number number.
   void append_datafile(const char* filename) const;
+  void append_player_lines(const char* filename, int number) const;
 
   const configdata& config;
   int num_players = 0;

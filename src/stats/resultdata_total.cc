@@ -36,9 +36,10 @@ void add_player_counts(player_t& total, const player_t& game_player) {
   total.ping_count = diverse::wrap_add(total.ping_count, game_player.ping_count);
   total.ping_sum = diverse::wrap_add(total.ping_sum, game_player.ping_sum);
   total.deaths += game_player.deaths;
-  // Saturates so that a hostile log can never make playtime negative.
-  total.playtime = diverse::saturate_int32(int64_t{total.playtime} +
-                                           game_player.playtime);
+  // A game's playtime wraps modulo 2^32 (a negative one is a long time),
+  // and the sum saturates: run-wide playtime is never negative.
+  total.playtime = diverse::saturate_int32(
+      int64_t{total.playtime} + static_cast<uint32_t>(game_player.playtime));
 }
 
 }  // namespace
@@ -58,8 +59,7 @@ void resultdata_total::add_game(const resultdata& game) {
     player_t& total = *find_player(game_player.name);
     for (int q = 0; q < count; ++q) {
       if (q == p) continue;
-      p2p_t& opponent =
-          *find_p2p_by_number(total, names[q], game.get_player(q).name);
+      p2p_t& opponent = find_p2p(total, names[q], game.get_player(q).name);
       opponent.kills[0] += static_cast<uint32_t>(game.get_kills(p, q, 0));
       opponent.deaths[0] += static_cast<uint32_t>(game.get_kills(q, p, 0));
     }
@@ -67,23 +67,8 @@ void resultdata_total::add_game(const resultdata& game) {
   }
 }
 
-// The per-player pages look up every opponent of every player: the answer
-// for a raw name is kept until a record is created (a new record may be
-// the answer for names that found another one before).
 player_t* resultdata_total::find_player(std::string_view raw_name) {
   if (raw_name.empty()) raw_name = EMPTY_NAME;
-  auto known = found_by_raw_name.find(raw_name);
-  if (known != found_by_raw_name.end() &&
-      known->second.players == player_counter) {
-    return known->second.found;
-  }
-  player_t* found = search_player(raw_name);
-  found_by_raw_name.insert_or_assign(std::string(raw_name),
-                                     earlier_answer{found, player_counter});
-  return found;
-}
-
-player_t* resultdata_total::search_player(std::string_view raw_name) {
   const std::string plain = diverse::funname_to_ascii(raw_name);
   config->resolve_alias(plain);
   // The first entry is always a candidate (it may be the empty name); later
@@ -98,11 +83,12 @@ player_t* resultdata_total::search_player(std::string_view raw_name) {
   const std::string key = diverse::to_lower(plain);
   if (player_t* found = lookup(key)) return found;
 
-  player_t* created = last_player()->append();
+  players.push_back(std::make_unique<player_t>());
+  player_t* created = players.back().get();
   created->set_name(raw_name);
-  created->number = ++player_counter;
+  created->number = static_cast<int>(players.size());
   player_index.emplace(key, created);
-  tail = created;
+  opponent_indexes.emplace_back();
   return created;
 }
 
@@ -111,40 +97,27 @@ player_t* resultdata_total::lookup(const std::string& key) const {
   return it == player_index.end() ? nullptr : it->second;
 }
 
-player_t* resultdata_total::last_player() {
-  // A sort may have moved another record to the end.
-  while (tail->next) tail = tail->next.get();
-  return tail;
-}
-
-p2p_t* resultdata_total::find_p2p(player_t& player, std::string_view raw_name) {
-  return find_p2p_by_number(player, name_number(name_key(raw_name)),
-                            raw_name);
-}
-
 uint32_t resultdata_total::name_number(const std::string& key) {
   auto [entry, added] = name_numbers.try_emplace(
       key, static_cast<uint32_t>(name_numbers.size()));
   return entry->second;
 }
 
-// Records are only ever created here, one per key and owner, so the entry
-// for the key is the first record in list order whose name matches.
-p2p_t* resultdata_total::find_p2p_by_number(player_t& player, uint32_t name,
-                                            std::string_view raw_name) {
-  opponent_list& list = opponent_lists[&player];
-  p2p_t*& record = list.entry(name);
-  if (record != nullptr) return record;
-  if (list.tail == nullptr) list.tail = &player.p2ps;
-  // A sort may have moved another record to the end.
-  while (list.tail->next) list.tail = list.tail->next.get();
-  record = list.tail->append();
-  record->set_name(raw_name);
-  list.tail = record;
-  return record;
+// Records are only ever created here, one per name number and owner, at
+// the end of the owner's list.
+p2p_t& resultdata_total::find_p2p(player_t& player, uint32_t name,
+                                  std::string_view raw_name) {
+  uint32_t& entry =
+      opponent_indexes[static_cast<size_t>(player.number - 1)].entry(name);
+  if (entry == 0) {
+    player.opponents.emplace_back();
+    player.opponents.back().set_name(raw_name);
+    entry = static_cast<uint32_t>(player.opponents.size());
+  }
+  return player.opponents[entry - 1];
 }
 
-p2p_t*& resultdata_total::opponent_list::entry(uint32_t name) {
+uint32_t& resultdata_total::opponent_index::entry(uint32_t name) {
   if ((used + 1) * 2 > slots.size()) grow();
   size_t mask = slots.size() - 1;
   size_t i = static_cast<size_t>((name * 0x9E3779B97F4A7C15ull) >> 32) & mask;
@@ -152,28 +125,26 @@ p2p_t*& resultdata_total::opponent_list::entry(uint32_t name) {
     if (slots[i].first == name + 1) return slots[i].second;
     if (slots[i].first == 0) break;
   }
-  slots[i].first = name + 1;
+  slots[i] = {name + 1, 0};
   ++used;
   return slots[i].second;
 }
 
-void resultdata_total::opponent_list::grow() {
-  std::vector<std::pair<uint32_t, p2p_t*>> old = std::move(slots);
-  slots.assign(old.empty() ? 16 : old.size() * 2, {0, nullptr});
+void resultdata_total::opponent_index::grow() {
+  std::vector<std::pair<uint32_t, uint32_t>> old = std::move(slots);
+  slots.assign(old.empty() ? 16 : old.size() * 2, {0, 0});
   used = 0;
-  for (const auto& [key, record] : old) {
-    if (key != 0) entry(key - 1) = record;
+  for (const auto& [key, position] : old) {
+    if (key != 0) entry(key - 1) = position;
   }
 }
 
-int resultdata_total::count_players() const {
-  int count = 0;
-  for (const player_t* p = players.next.get(); p; p = p->next.get()) ++count;
-  return count;
-}
-
-int resultdata_total::count_p2ps(const player_t& player) const {
-  int count = 0;
-  for (const p2p_t* p = player.p2ps.next.get(); p; p = p->next.get()) ++count;
-  return count;
+void resultdata_total::opponent_index::reorder(const std::vector<int>& order) {
+  std::vector<uint32_t> new_entry(order.size() + 1, 0);
+  for (size_t i = 0; i < order.size(); ++i) {
+    new_entry[static_cast<size_t>(order[i]) + 1] = static_cast<uint32_t>(i + 1);
+  }
+  for (auto& [key, position] : slots) {
+    if (key != 0) position = new_entry[position];
+  }
 }

@@ -1,7 +1,7 @@
 // printf-style formatting appended to a string, without the printf
 // machinery for the plain conversions that the pages use in every cell.
-#ifndef MORV_OUTPUT_TEXT_FORMAT_H_
-#define MORV_OUTPUT_TEXT_FORMAT_H_
+#ifndef MORV_DIVERSE_TEXT_FORMAT_H_
+#define MORV_DIVERSE_TEXT_FORMAT_H_
 
 #include <cstdarg>
 #include <string>
@@ -11,4 +11,4 @@
 // flags or width are done here; any other format goes to vsnprintf.
 void append_vformat(std::string& out, const char* format, va_list args);
 
-#endif  // MORV_OUTPUT_TEXT_FORMAT_H_
+#endif  // MORV_DIVERSE_TEXT_FORMAT_H_

@@ -1,5 +1,5 @@
 // Tests of the chat log page: head, chat lines, headings and the close.
-#include "analyzelog/chat_log.h"
+#include "output/chat_log.h"
 
 #include <gtest/gtest.h>
 

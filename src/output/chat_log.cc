@@ -1,5 +1,5 @@
 // The chat log page: head, chat lines, game headings and the close.
-#include "analyzelog/chat_log.h"
+#include "output/chat_log.h"
 
 #include <cstdio>
 #include <filesystem>

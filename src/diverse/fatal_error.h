@@ -1,7 +1,7 @@
 // The one routine that ends the run on an unrecoverable condition, and the
 // warning helper for recoverable oddities.
-#ifndef MORV_MAIN_FATAL_ERROR_H_
-#define MORV_MAIN_FATAL_ERROR_H_
+#ifndef MORV_DIVERSE_FATAL_ERROR_H_
+#define MORV_DIVERSE_FATAL_ERROR_H_
 
 #include <string>
 
@@ -12,11 +12,15 @@
 [[noreturn]] void fatal_error(const char* format, ...)
     __attribute__((format(printf, 1, 2)));
 
-// Prints "\nWARNING: " and the formatted message to standard output.
+// Every warning goes through these. warning prints "\nWARNING: " and the
+// formatted message to standard output; warning_at_line_start leaves out
+// the line end before it, for a warning printed where a line begins.
 void warning(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void warning_at_line_start(const char* format, ...)
+    __attribute__((format(printf, 1, 2)));
 
 // Replaces the wait-and-exit of fatal_error; nullptr restores it.
 using fatal_hook = void (*)(const std::string& message);
 void set_fatal_hook(fatal_hook hook);
 
-#endif  // MORV_MAIN_FATAL_ERROR_H_
+#endif  // MORV_DIVERSE_FATAL_ERROR_H_

@@ -1,5 +1,5 @@
 // Fast printf-style formatting for the page writers.
-#include "output/text_format.h"
+#include "diverse/text_format.h"
 
 #include <charconv>
 #include <cstdio>

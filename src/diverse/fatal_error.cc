@@ -1,5 +1,5 @@
 // The fatal-error routine and the warning helper.
-#include "main/fatal_error.h"
+#include "diverse/fatal_error.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -46,4 +46,12 @@ void warning(const char* format, ...) {
   std::string message = format_message(format, args);
   va_end(args);
   std::printf("\nWARNING: %s", message.c_str());
+}
+
+void warning_at_line_start(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string message = format_message(format, args);
+  va_end(args);
+  std::printf("WARNING: %s", message.c_str());
 }

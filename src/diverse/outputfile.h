@@ -1,7 +1,7 @@
 // A small wrapper around a C stream through which every page, the chat log
 // and the data files are written.
-#ifndef MORV_OUTPUT_OUTPUTFILE_H_
-#define MORV_OUTPUT_OUTPUTFILE_H_
+#ifndef MORV_DIVERSE_OUTPUTFILE_H_
+#define MORV_DIVERSE_OUTPUTFILE_H_
 
 #include <cstdio>
 #include <string>
@@ -40,4 +40,4 @@ class outputfile {
   std::string name;
 };
 
-#endif  // MORV_OUTPUT_OUTPUTFILE_H_
+#endif  // MORV_DIVERSE_OUTPUTFILE_H_

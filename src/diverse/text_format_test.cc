@@ -1,5 +1,5 @@
 // Tests of the fast formatting: the same bytes as vsnprintf.
-#include "output/text_format.h"
+#include "diverse/text_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The output file wrapper: open, formatted writes, checked close.
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 
 #include <cstdarg>
 #ifdef __GLIBC__
 #include <stdio_ext.h>
 #endif
 
-#include "main/fatal_error.h"
-#include "output/text_format.h"
+#include "diverse/fatal_error.h"
+#include "diverse/text_format.h"
 
 outputfile::~outputfile() {
   if (open_flag) close();

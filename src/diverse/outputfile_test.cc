@@ -1,5 +1,5 @@
 // Tests of the output file wrapper: writing, appending, failures.
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 
 #include <unistd.h>
 

@@ -1,11 +1,11 @@
 // The chat log page "chat.htm": one per run, fed by every log reader.
-#ifndef MORV_ANALYZELOG_CHAT_LOG_H_
-#define MORV_ANALYZELOG_CHAT_LOG_H_
+#ifndef MORV_OUTPUT_CHAT_LOG_H_
+#define MORV_OUTPUT_CHAT_LOG_H_
 
 #include <string>
 #include <string_view>
 
-#include "output/outputfile.h"
+#include "diverse/outputfile.h"
 
 // Owned by morv_main for the whole run. Opened (with its head, "Game 1") by
 // the first log reader when the chat log option is on; later readers write
@@ -40,4 +40,4 @@ class chat_log {
   std::string path;  // absolute path of the open page
 };
 
-#endif  // MORV_ANALYZELOG_CHAT_LOG_H_
+#endif  // MORV_OUTPUT_CHAT_LOG_H_

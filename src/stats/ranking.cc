@@ -1,0 +1,52 @@
+// What the ranking and player pages show: the rows of a ranking page, the
+// limits filter and the opponents of the listed players.
+#include <cstdint>
+#include <vector>
+
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "stats/resultdata_total.h"
+
+std::vector<const player_t*> resultdata_total::ranking_rows(int n) {
+  const bool by_name = sort_key == SORT_NAME;
+  std::vector<const player_t*> rows;
+  for (const std::unique_ptr<player_t>& player : players) {
+    const int rank = static_cast<int>(rows.size()) + 1;
+    if (n > 0 && rank > n) break;
+    if (config->max_players > 0 && !by_name && rank > config->max_players) {
+      break;
+    }
+    if (is_below_limits(*player)) continue;
+    player->listed = true;
+    rows.push_back(player.get());
+  }
+  return rows;
+}
+
+bool resultdata_total::is_below_limits(const player_t& player) const {
+  if (!config->filters_on) return false;
+  auto below = [](int value, int limit) {
+    return limit != 0 &&
+           static_cast<uint32_t>(value) < static_cast<uint32_t>(limit);
+  };
+  return below(static_cast<int>(player.kills[0]), config->min_kills) ||
+         below(player.games, config->min_games) ||
+         below(player.playtime, config->min_playtime);
+}
+
+void resultdata_total::finish_opponents() {
+  // Every opponent's name was itself added as a player of the same game,
+  // so each lookup finds a record and none is created here: the answer
+  // depends on the name's key only.
+  std::unordered_map<std::string_view, const player_t*> resolved;
+  for (const std::unique_ptr<player_t>& player : players) {
+    if (!player->listed) continue;
+    sort_p2ps(*player, SORT_KILLS);
+    for (p2p_t& opponent : player->opponents) {
+      if (opponent.kills[0] == 0 && opponent.deaths[0] == 0) continue;
+      auto [entry, added] = resolved.try_emplace(opponent.name, nullptr);
+      if (added) entry->second = find_player(opponent.name);
+      opponent.opponent = entry->second;
+    }
+  }
+}
