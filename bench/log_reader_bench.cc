@@ -32,7 +32,8 @@ int read_all(const std::string& log, configdata& config, chat_log& chat) {
   auto game = std::make_unique<resultdata>(config);
   int games = 0;
   {
-    analyzelog reader(stream, *game, config, chat);
+    bool ignore_events = false;
+    analyzelog reader(stream, *game, config, chat, ignore_events);
     game->reset();
     while (reader.parse() != 0) {
       ++games;
@@ -58,8 +59,8 @@ void BM_parse_line(benchmark::State& state, const char* line) {
   configdata config;
   chat_log chat;
   auto game = std::make_unique<resultdata>(config);
-  analyzelog reader(nullptr, *game, config, chat);
-  analyzelog::ignore_events = false;
+  bool ignore_events = false;
+  analyzelog reader(nullptr, *game, config, chat, ignore_events);
   reader.parse_line("  0:00 InitGame: \\g_gametype\\0\\mapname\\q3dm17");
   for (int c = 0; c < 16; ++c) {
     std::string info = "  0:01 ClientUserinfoChanged: " + std::to_string(c) +

@@ -13,47 +13,41 @@
 
 namespace {
 
-// A run-wide list of n players with small random counts (many ties on
-// every key), and the nodes in their first order so that every iteration
-// can start from it again.
+// The totals of n players with small random counts (many ties on every
+// key), and the records in their first order so that every iteration can
+// start from it again.
 struct player_list {
   explicit player_list(int n) : total(config) {
     loggen::rng random(42);
-    player_t* last = &total.players;
     for (int i = 0; i < n; ++i) {
-      last = last->append();
-      last->set_name(loggen::pool_name(random.below(uint32_t(n)), 0));
-      last->number = i + 1;
-      last->kills[0] = static_cast<uint16_t>(random.below(50));
-      last->killed[0] = static_cast<uint16_t>(random.below(50));
-      last->suicides[0] = static_cast<uint16_t>(random.below(4));
-      last->deaths = static_cast<uint16_t>(random.below(4));
-      last->playtime = random.chance(100) ? 0 : int(random.below(3600));
-      nodes.push_back(last);
+      player_t* p = total.players.emplace_back(std::make_unique<player_t>()).get();
+      p->set_name(loggen::pool_name(random.below(uint32_t(n)), 0));
+      p->number = i + 1;
+      p->kills[0] = static_cast<uint16_t>(random.below(50));
+      p->killed[0] = static_cast<uint16_t>(random.below(50));
+      p->suicides[0] = static_cast<uint16_t>(random.below(4));
+      p->deaths = static_cast<uint16_t>(random.below(4));
+      p->playtime = random.chance(100) ? 0 : int(random.below(3600));
+      first_order.push_back(p);
     }
   }
-  // Relinks the nodes in their first order.
+  // Puts the records back in their first order.
   void restore() {
-    for (player_t* node = &total.players; node != nullptr;) {
-      player_t* next = node->next.release();
-      node = next;
-    }
-    player_t* last = &total.players;
-    for (player_t* node : nodes) {
-      last->next.reset(node);
-      last = node;
+    for (auto& entry : total.players) entry.release();
+    for (size_t i = 0; i < first_order.size(); ++i) {
+      total.players[i].reset(first_order[i]);
     }
   }
 
   configdata config;
   resultdata_total total;
-  std::vector<player_t*> nodes;
+  std::vector<player_t*> first_order;
 };
 
 void BM_sort_players(benchmark::State& state) {
   static std::unique_ptr<player_list> list;
   int n = static_cast<int>(state.range(1));
-  if (!list || static_cast<int>(list->nodes.size()) != n) {
+  if (!list || static_cast<int>(list->first_order.size()) != n) {
     list = std::make_unique<player_list>(n);
   }
   for (auto _ : state) {
@@ -72,28 +66,19 @@ BENCHMARK(BM_sort_players)
 void BM_sort_p2ps(benchmark::State& state) {
   configdata config;
   resultdata_total total(config);
-  player_t* owner = total.players.append();
+  player_t* owner = total.find_player("owner");
   loggen::rng random(7);
-  p2p_t* last = &owner->p2ps;
   int n = static_cast<int>(state.range(1));
-  std::vector<p2p_t*> nodes;
+  std::vector<p2p_t> first_order;
   for (int i = 0; i < n; ++i) {
-    last = last->append();
-    last->set_name(loggen::pool_name(uint32_t(i), 0));
-    last->kills[0] = static_cast<uint16_t>(random.below(20));
-    last->deaths[0] = static_cast<uint16_t>(random.below(20));
-    nodes.push_back(last);
+    p2p_t& opponent = first_order.emplace_back();
+    opponent.set_name(loggen::pool_name(uint32_t(i), 0));
+    opponent.kills[0] = static_cast<uint16_t>(random.below(20));
+    opponent.deaths[0] = static_cast<uint16_t>(random.below(20));
   }
   for (auto _ : state) {
     state.PauseTiming();
-    for (p2p_t* node = &owner->p2ps; node != nullptr;) {
-      node = node->next.release();
-    }
-    last = &owner->p2ps;
-    for (p2p_t* node : nodes) {
-      last->next.reset(node);
-      last = node;
-    }
+    owner->opponents = first_order;
     state.ResumeTiming();
     total.sort_p2ps(*owner, static_cast<int>(state.range(0)));
   }

@@ -48,7 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::remove("morvdata.txt");
   std::remove("site/morvdata.txt");
   fuzz_write_file("fuzz.log", data, size);
-  analyzelog::ignore_events = false;  // run-wide flag: one run per input
   auto morv = std::make_unique<morv_main>();
   configure(morv->cfg);
   try {

@@ -189,12 +189,12 @@ TEST_F(analyzelog_test, ignore_events_carries_across_games_and_readers) {
   open_log(std::string(TWO_PLAYERS) + "  1:00 Game_End:\n  1:01 ShutdownGame:\n"
            "  1:02 Kill: 1 2 7:\n");
   EXPECT_EQ(next_game(), 1);
-  EXPECT_TRUE(analyzelog::ignore_events);
+  EXPECT_TRUE(ignore_events);
   EXPECT_EQ(next_game(), 0);
   open_log("  0:00 ClientUserinfoChanged: 1 n\\A\\t\\0\n");
   EXPECT_EQ(next_game(), 0);
   EXPECT_EQ(game->get_num_players(), 0);  // still ignoring in a new reader
-  EXPECT_TRUE(analyzelog::ignore_events);
+  EXPECT_TRUE(ignore_events);
   open_log("  0:00 Game_Start:\n  0:00 ClientUserinfoChanged: 1 n\\A\\t\\0\n");
   EXPECT_EQ(next_game(), 0);
   EXPECT_EQ(game->get_num_players(), 1);

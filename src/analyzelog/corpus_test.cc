@@ -49,7 +49,9 @@ corpus_result read_log(const std::filesystem::path& path, configdata& config) {
   if (file == nullptr) return counts;
   chat_log chat;
   auto game = std::make_unique<resultdata>(config);
-  auto reader = std::make_unique<analyzelog>(file, *game, config, chat);
+  bool ignore_events = false;
+  auto reader =
+      std::make_unique<analyzelog>(file, *game, config, chat, ignore_events);
   for (;;) {
     game->reset();
     if (reader->parse() == 0) break;
@@ -81,7 +83,6 @@ TEST_F(corpus_test, every_real_log_reads_through) {
   int logs = 0, games = 0, players = 0;
   for (const auto& entry : std::filesystem::directory_iterator(CORPUS, error)) {
     if (entry.path().extension() != ".log") continue;
-    analyzelog::ignore_events = false;
     begin_capture();  // the logs' glitches print warnings
     corpus_result counts;
     std::string fatal =

@@ -124,13 +124,13 @@ TEST_F(event_handlers_test, one_on_one_stops_at_a_move_to_the_spectators) {
   const char* endings[] = {"  1:00 ClientUserinfoChanged: 1 n\\A\\t\\3\n",
                            "  1:00 ClientDisconnect: 1\n"};
   for (const char* ending : endings) {
-    analyzelog::ignore_events = false;
+    ignore_events = false;
     open_log("  0:00 InitGame: \\g_gametype\\1\n" + userinfo(1, "A", 0) +
              userinfo(2, "B", 0) + "  0:30 Kill: 1 2 7:\n" + ending +
              "  1:10 Kill: 2 1 7:\n  1:20 Item: 2 item_quad\n"
              "  1:30 ShutdownGame:\n");
     EXPECT_EQ(next_game(), 1) << ending;
-    EXPECT_TRUE(analyzelog::ignore_events) << ending;
+    EXPECT_TRUE(ignore_events) << ending;
     EXPECT_EQ(player("A").kills[0], 1u) << ending;
     EXPECT_EQ(player("B").kills[0], 0u) << ending;
     EXPECT_EQ(player("B").items, 0) << ending;

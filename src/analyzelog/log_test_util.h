@@ -14,18 +14,16 @@
 #include "stats/resultdata.h"
 #include "test_util.h"
 
-// Runs in a fresh temporary folder (chat.htm lands there). The run-wide
-// ignore_events flag is cleared before and after every test.
+// Runs in a fresh temporary folder (chat.htm lands there). The readers
+// share the run's ignore_events flag, as the driver's readers do.
 class log_test : public temp_folder_test {
  protected:
   void SetUp() override {
     temp_folder_test::SetUp();
-    analyzelog::ignore_events = false;
   }
   void TearDown() override {
     reader.reset();
     if (file != nullptr) std::fclose(file);
-    analyzelog::ignore_events = false;
     temp_folder_test::TearDown();
   }
 
@@ -38,7 +36,8 @@ class log_test : public temp_folder_test {
     std::fwrite(text.data(), 1, text.size(), file);
     std::rewind(file);
     if (!game) game = std::make_unique<resultdata>(config);
-    reader = std::make_unique<analyzelog>(file, *game, config, chat);
+    reader = std::make_unique<analyzelog>(file, *game, config, chat,
+                                          ignore_events);
   }
   // Resets the record and reads the next game, as the driver does.
   int next_game() {
@@ -60,6 +59,7 @@ class log_test : public temp_folder_test {
 
   configdata config;
   chat_log chat;
+  bool ignore_events = false;
   std::unique_ptr<resultdata> game;
   std::FILE* file = nullptr;
   std::unique_ptr<analyzelog> reader;

@@ -98,10 +98,10 @@ run read_with_parse(const std::string& log) {
   auto game = std::make_unique<resultdata>(config);
   FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
   run result;
-  analyzelog::ignore_events = false;
+  bool ignore_events = false;
   testing::internal::CaptureStdout();
   {
-    analyzelog reader(stream, *game, config, chat);
+    analyzelog reader(stream, *game, config, chat, ignore_events);
     game->reset();
     while (reader.parse() == 1) {
       result.games.push_back(describe(*game, reader.last_time));
@@ -120,10 +120,10 @@ run read_with_fgets(const std::string& log) {
   auto game = std::make_unique<resultdata>(config);
   FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
   run result;
-  analyzelog::ignore_events = false;
+  bool ignore_events = false;
   testing::internal::CaptureStdout();
   {
-    analyzelog reader(stream, *game, config, chat);
+    analyzelog reader(stream, *game, config, chat, ignore_events);
     game->reset();
     char piece[2047];
     while (std::fgets(piece, sizeof piece, stream) != nullptr) {

@@ -94,7 +94,7 @@ TEST_F(chat_log_test, chat_is_written_while_events_are_ignored) {
       "  0:01 Warmup:\n"
       "  0:02 say: Warm: up <script>\n");
   count_games();
-  EXPECT_TRUE(analyzelog::ignore_events);
+  EXPECT_TRUE(ignore_events);
   finish_output(chat);
   EXPECT_NE(read_file("chat.htm").find("<b>Warm</b>: up &lt;script&gt;<br>\r\n"),
             std::string::npos);

@@ -37,17 +37,13 @@ void fill_game(resultdata& game, const std::vector<std::string>& names,
 
 std::vector<std::string> list_names(const resultdata_total& totals) {
   std::vector<std::string> names;
-  for (const player_t* p = totals.players.next.get(); p; p = p->next.get()) {
-    names.push_back(p->name);
-  }
+  for (const auto& p : totals.players) names.push_back(p->name);
   return names;
 }
 
 std::vector<std::string> opponent_names(const player_t& player) {
   std::vector<std::string> names;
-  for (const p2p_t* p = player.p2ps.next.get(); p; p = p->next.get()) {
-    names.push_back(p->name);
-  }
+  for (const p2p_t& p : player.opponents) names.push_back(p.name);
   return names;
 }
 
@@ -66,11 +62,11 @@ TEST_F(resultdata_total_test, colour_and_case_variants_are_one_player) {
 
   EXPECT_EQ(list_names(totals),
             (std::vector<std::string>{"^1Bob", "Ann", "Cid"}));
-  const player_t* bob = totals.players.next.get();
+  const player_t* bob = totals.players[0].get();
   EXPECT_EQ(bob->number, 1);
   EXPECT_EQ(bob->games, 2);
-  EXPECT_EQ(bob->next->number, 2);
-  EXPECT_EQ(bob->next->next->number, 3);
+  EXPECT_EQ(totals.players[1]->number, 2);
+  EXPECT_EQ(totals.players[2]->number, 3);
 }
 
 TEST_F(resultdata_total_test, alias_group_finds_the_first_name_used) {
@@ -82,9 +78,9 @@ TEST_F(resultdata_total_test, alias_group_finds_the_first_name_used) {
   totals.add_game(game);
 
   EXPECT_EQ(list_names(totals), (std::vector<std::string>{"Robert", "Ann"}));
-  EXPECT_EQ(totals.players.next->games, 2);
+  EXPECT_EQ(totals.players[0]->games, 2);
   // Opponent records ignore aliases: Ann met two names.
-  EXPECT_EQ(opponent_names(*totals.players.next->next),
+  EXPECT_EQ(opponent_names(*totals.players[1]),
             (std::vector<std::string>{"Robert", "^2Bob"}));
 }
 
@@ -102,7 +98,7 @@ TEST_F(resultdata_total_test, sums_three_games) {
     ann.teamkills[0] = 4;  // not carried into the totals
     totals.add_game(game);
   }
-  const player_t& ann = *totals.players.next;
+  const player_t& ann = *totals.players[0];
   EXPECT_EQ(ann.games, 3);
   EXPECT_EQ(ann.playtime, 380);
   EXPECT_EQ(ann.ping_count, 6);
@@ -122,24 +118,23 @@ TEST_F(resultdata_total_test, counters_pass_16_bits) {
   game.get_player(0).deaths = 65000;
   totals.add_game(game);
   totals.add_game(game);
-  EXPECT_EQ(totals.players.next->kills[0], 2u * 65000);
-  EXPECT_EQ(totals.players.next->deaths, 2u * 65000);
+  EXPECT_EQ(totals.players[0]->kills[0], 2u * 65000);
+  EXPECT_EQ(totals.players[0]->deaths, 2u * 65000);
 }
 
 TEST_F(resultdata_total_test, every_other_player_gets_an_opponent_record) {
   fill_game(game, {"Ann", "Bob", "Cid"}, {{0, 1, 7}, {0, 1, 3}, {1, 0, 7}});
   totals.add_game(game);
 
-  const player_t& ann = *totals.players.next;
+  const player_t& ann = *totals.players[0];
   ASSERT_EQ(opponent_names(ann), (std::vector<std::string>{"Bob", "Cid"}));
   // Opponent records keep the counts over all weapons only.
-  const p2p_t& bob = *ann.p2ps.next;
-  EXPECT_EQ(bob.kills[0], 2);
-  EXPECT_EQ(bob.deaths[0], 1);
-  const p2p_t& cid = *bob.next;
-  EXPECT_EQ(cid.kills[0] + cid.deaths[0], 0);
-  EXPECT_EQ(totals.count_p2ps(ann), 2);
-  EXPECT_EQ(totals.count_p2ps(*ann.next->next), 2);  // Cid met both
+  const p2p_t& bob = ann.opponents[0];
+  EXPECT_EQ(bob.kills[0], 2u);
+  EXPECT_EQ(bob.deaths[0], 1u);
+  const p2p_t& cid = ann.opponents[1];
+  EXPECT_EQ(cid.kills[0] + cid.deaths[0], 0u);
+  EXPECT_EQ(totals.players[2]->opponents.size(), 2u);  // Cid met both
 }
 
 TEST_F(resultdata_total_test, two_slots_of_one_player_in_a_game) {
@@ -147,12 +142,12 @@ TEST_F(resultdata_total_test, two_slots_of_one_player_in_a_game) {
   totals.add_game(game);
 
   EXPECT_EQ(list_names(totals), (std::vector<std::string>{"Bob", "Ann"}));
-  const player_t& bob = *totals.players.next;
+  const player_t& bob = *totals.players[0];
   EXPECT_EQ(bob.games, 2);
   // Each slot meets the other under one shared plain name.
   EXPECT_EQ(opponent_names(bob), (std::vector<std::string>{"^1bob", "Ann"}));
-  EXPECT_EQ(bob.p2ps.next->kills[0], 1);
-  EXPECT_EQ(bob.p2ps.next->deaths[0], 1);
+  EXPECT_EQ(bob.opponents[0].kills[0], 1u);
+  EXPECT_EQ(bob.opponents[0].deaths[0], 1u);
 }
 
 TEST_F(resultdata_total_test, names_without_visible_text_are_one_player) {
@@ -161,15 +156,15 @@ TEST_F(resultdata_total_test, names_without_visible_text_are_one_player) {
   fill_game(game, {"^3^4", "Ann"});
   totals.add_game(game);
 
-  EXPECT_EQ(totals.count_players(), 2);
-  player_t* empty = totals.players.next.get();
+  EXPECT_EQ(totals.players.size(), 2u);
+  player_t* empty = totals.players[0].get();
   EXPECT_EQ(empty->games, 2);
   EXPECT_EQ(totals.find_player("^1"), empty);
   // An empty raw name is stored under a substitute and found under it.
   player_t* substitute = totals.find_player("");
   EXPECT_EQ(substitute->name, "MORV_ERROR_EMPTY_NAME");
   EXPECT_EQ(totals.find_player(""), substitute);
-  EXPECT_EQ(totals.count_players(), 3);
+  EXPECT_EQ(totals.players.size(), 3u);
 }
 
 TEST_F(resultdata_total_test, lookups_survive_sorting) {
@@ -188,15 +183,14 @@ TEST_F(resultdata_total_test, lookups_survive_sorting) {
             (std::vector<std::string>{"ann", "Bob", "Cid", "Dan"}));
 }
 
-TEST_F(resultdata_total_test, find_p2p_matches_plain_lower_case) {
-  player_t& ann = *totals.find_player("Ann");
-  p2p_t* bob = totals.find_p2p(ann, "^1Bob");
-  EXPECT_EQ(totals.find_p2p(ann, "BOB"), bob);
-  p2p_t* cid = totals.find_p2p(ann, "Cid");
-  EXPECT_NE(cid, bob);
-  EXPECT_EQ(bob->name, "^1Bob");
-  EXPECT_EQ(totals.count_p2ps(ann), 2);
-  EXPECT_EQ(totals.count_players(), 1);
+TEST_F(resultdata_total_test, opponents_match_by_plain_lower_case_name) {
+  fill_game(game, {"Ann", "^1Bob"}, {{0, 1, 7}});
+  totals.add_game(game);
+  fill_game(game, {"Ann", "BOB", "Cid"}, {{0, 1, 7}});
+  totals.add_game(game);
+  const player_t& ann = *totals.players[0];
+  EXPECT_EQ(opponent_names(ann), (std::vector<std::string>{"^1Bob", "Cid"}));
+  EXPECT_EQ(ann.opponents[0].kills[0], 2u);
 }
 
 }  // namespace

@@ -91,41 +91,47 @@ void fill_game(resultdata& game, int n, uint32_t seed) {
   }
 }
 
-// A run-wide list of n random players numbered 1..n, each with n / 4
-// opponents.
+// The totals of n random players numbered 1..n, each with n / 4
+// opponents (names may repeat: equal names make ties).
 void fill_totals(resultdata_total& totals, int n, uint32_t seed) {
   std::mt19937 random(seed);
-  player_t* last = &totals.players;
   for (int i = 0; i < n; ++i) {
-    last = last->append();
-    randomize(*last, random);
-    last->number = i + 1;
-    p2p_t* opponent = &last->p2ps;
+    player_t& player = *totals.find_player("player" + std::to_string(i));
+    randomize(player, random);
     for (int k = 0; k < n / 4; ++k) {
-      opponent = opponent->append();
-      opponent->set_name(NAMES[random() % std::size(NAMES)]);
-      opponent->kills[0] = random() % 3;
-      opponent->deaths[0] = random() % 3;
+      p2p_t& opponent = player.opponents.emplace_back();
+      opponent.set_name(NAMES[random() % std::size(NAMES)]);
+      opponent.kills[0] = random() % 3;
+      opponent.deaths[0] = random() % 3;
     }
   }
 }
 
-template <typename node>
-std::vector<node*> nodes_of(node& head) {
-  std::vector<node*> nodes;
-  for (node* p = head.next.get(); p; p = p->next.get()) nodes.push_back(p);
-  return nodes;
+// The records of a list, by address.
+std::vector<const player_t*> records_of(
+    const std::vector<std::unique_ptr<player_t>>& list) {
+  std::vector<const player_t*> records;
+  for (const auto& p : list) records.push_back(p.get());
+  return records;
+}
+std::vector<std::string> records_of(const std::vector<p2p_t>& list) {
+  std::vector<std::string> records;  // by name, kills and deaths
+  for (const p2p_t& p : list) {
+    records.push_back(p.name + " " + std::to_string(p.kills[0]) + " " +
+                      std::to_string(p.deaths[0]));
+  }
+  return records;
 }
 
-// The list sorted by the literal procedure on an array of its nodes.
-template <typename node, typename follows_fn>
-std::vector<node*> literal_order(node& head, follows_fn follows) {
-  std::vector<node*> nodes = nodes_of(head);
+// The list sorted by the literal procedure on a copy of its records.
+template <typename record, typename follows_fn>
+std::vector<record> literal_order(std::vector<record> records,
+                                  follows_fn follows) {
   literal_exchange(
-      static_cast<int>(nodes.size()),
-      [&](int i, int j) { return follows(*nodes[size_t(i)], *nodes[size_t(j)]); },
-      [&](int i, int j) { std::swap(nodes[size_t(i)], nodes[size_t(j)]); });
-  return nodes;
+      static_cast<int>(records.size()),
+      [&](int i, int j) { return follows(records[size_t(i)], records[size_t(j)]); },
+      [&](int i, int j) { std::swap(records[size_t(i)], records[size_t(j)]); });
+  return records;
 }
 
 // The procedure's progress display: figure (i + 1) * 100 / n per pass i.
@@ -193,23 +199,26 @@ TEST(sort_equivalence_test, ranking_sorts_match_literal_exchange) {
     resultdata_total totals(config);
     fill_totals(totals, n, ++seed);
     for (int key : {6, 1, 0, 2, 3, 4, 5, 7, 8, 9, 6, 4}) {
-      std::vector<player_t*> expected =
-          literal_order(totals.players, [key](const player_t& a, const player_t& b) {
-            return player_follows(a, b, key);
+      std::vector<const player_t*> expected = literal_order(
+          records_of(totals.players),
+          [key](const player_t* a, const player_t* b) {
+            return player_follows(*a, *b, key);
           });
       begin_capture();
       totals.sort_players(key);
       ASSERT_EQ(end_capture(), expected_progress(n)) << n << " key " << key;
-      ASSERT_EQ(nodes_of(totals.players), expected) << n << " key " << key;
+      ASSERT_EQ(records_of(totals.players), expected) << n << " key " << key;
     }
-    for (player_t* p : nodes_of(totals.players)) {
+    for (const auto& p : totals.players) {
       for (int key : {6, 4, 5, 4}) {
-        std::vector<p2p_t*> expected =
-            literal_order(p->p2ps, [key](const p2p_t& a, const p2p_t& b) {
+        std::vector<p2p_t> copy = p->opponents;
+        std::vector<p2p_t> expected =
+            literal_order(copy, [key](const p2p_t& a, const p2p_t& b) {
               return p2p_follows(a, b, key);
             });
         totals.sort_p2ps(*p, key);
-        ASSERT_EQ(nodes_of(p->p2ps), expected) << n << " key " << key;
+        ASSERT_EQ(records_of(p->opponents), records_of(expected))
+            << n << " key " << key;
       }
     }
   }
@@ -227,7 +236,9 @@ TEST(sort_equivalence_test, ties_give_c_b_a) {
     std::string name(1, static_cast<char>('a' + i));
     game->get_player(game->add_player()).set_name(name);
     game->get_player(i).kills[0] = static_cast<uint16_t>(kills[i]);
-    totals.find_p2p(*owner, name)->kills[0] = static_cast<uint32_t>(kills[i]);
+    p2p_t& opponent = owner->opponents.emplace_back();
+    opponent.set_name(name);
+    opponent.kills[0] = static_cast<uint32_t>(kills[i]);
   }
   game->sort(SORT_KILLS, false);
   EXPECT_EQ(names_of(*game), "c,b,a");
@@ -235,7 +246,7 @@ TEST(sort_equivalence_test, ties_give_c_b_a) {
   EXPECT_EQ(names_of(*game), "b,a,c");
   totals.sort_p2ps(*owner, SORT_KILLS);
   std::string order;
-  for (p2p_t* p : nodes_of(owner->p2ps)) order += p->name;
+  for (const p2p_t& p : owner->opponents) order += p.name;
   EXPECT_EQ(order, "cba");
 }
 
@@ -245,13 +256,13 @@ TEST(sort_equivalence_test, invalid_keys_are_fatal) {
   configdata config;
   resultdata_total totals(config);
   player_t& only = *totals.find_player("a");
-  totals.find_p2p(only, "x");
+  only.opponents.emplace_back().set_name("x");
   begin_capture();
   EXPECT_EQ(fatal_message_of([&] { totals.sort_players(42); }), "");
   EXPECT_EQ(fatal_message_of([&] { totals.sort_p2ps(only, 7); }), "");
   EXPECT_EQ(totals.sort_key, 7);
   totals.find_player("b");
-  totals.find_p2p(only, "y");
+  only.opponents.emplace_back().set_name("y");
   EXPECT_EQ(fatal_message_of([&] { totals.sort_players(10); }),
             "resultdata_total::sort_players - invalid case");
   EXPECT_EQ(fatal_message_of([&] { totals.sort_p2ps(only, 0); }),

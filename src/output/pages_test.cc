@@ -1,0 +1,95 @@
+// Page pieces that the recorded runs leave out: the limits paragraph of a
+// limited ranking, and the UNLISTED and TOTAL rows of a player page.
+#include <string>
+#include <vector>
+
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "output/page_test_util.h"
+#include "output/player_page_writer.h"
+#include "output/ranking_page.h"
+#include "stats/resultdata.h"
+#include "stats/resultdata_total.h"
+
+namespace {
+
+class pages_test : public temp_folder_test {
+ protected:
+  configdata config;
+  resultdata_total totals{config};
+};
+
+TEST_F(pages_test, limits_paragraph) {
+  struct row {
+    bool filters_on;
+    int min_kills, min_games, min_playtime, max_players;
+    bool skip_bots;
+    int key;
+    const char* expected;  // "" when there is no paragraph
+  };
+  const char* const head = "<p><b><font size=3>Limits used:</font></b>";
+  const row rows[] = {
+      {false, 0, 0, 0, 0, true, SORT_RATIO, ""},
+      {true, 2, 0, 0, 0, false, SORT_RATIO, "<br>min_kills: 2</p>"},
+      {true, 1, 2, 3725, 5, true, SORT_RATIO,
+       "<br>min_kills: 1<br>min_games: 2<br>min_playtime: 01:02:05 h"
+       "<br>max_players: 5<br>no_bots: true</p>"},
+      {true, 0, 0, 0, 5, false, SORT_NAME, "</p>"},
+  };
+  std::vector<const player_t*> no_rows;
+  for (const row& r : rows) {
+    config.filters_on = r.filters_on;
+    config.min_kills = r.min_kills;
+    config.min_games = r.min_games;
+    config.min_playtime = r.min_playtime;
+    config.max_players = r.max_players;
+    config.skip_bots = r.skip_bots;
+    const std::string page = written_by([&](outputfile& file) {
+      write_ranking_page(file, config, {no_rows, r.key, 0, 0});
+    });
+    const std::string title = std::string("(sorted by ") +
+                              sortkey_name(r.key) + ")</p>";
+    const size_t from = page.find(title) + title.size();
+    const std::string limits =
+        page.substr(from, page.find("<p class=title>Number of games") - from);
+    EXPECT_EQ(limits, *r.expected ? head + std::string(r.expected) : "")
+        << r.expected;
+  }
+}
+
+TEST_F(pages_test, opponents_below_the_limits_are_summed_as_unlisted) {
+  config.filters_on = true;
+  config.min_kills = 2;
+  // Ann 0, Bob 1, Cid 2, Dan 3: Cid stays below two kills, Dan never
+  // fights Ann.
+  resultdata game{config};
+  for (const char* name : {"Ann", "Bob", "Cid", "Dan"}) {
+    game.get_player(game.add_player()).set_name(name);
+  }
+  for (auto [k, v] : std::vector<std::pair<int, int>>{
+           {0, 1}, {0, 1}, {0, 1}, {1, 0}, {1, 0}, {0, 2}, {2, 0}, {3, 2},
+           {3, 2}}) {
+    game.count_kill(k, v, 0);
+    game.get_player(k).kills[0]++;
+    game.get_player(v).killed[0]++;
+  }
+  totals.add_game(game);
+  player_t& ann = *totals.players[0];
+  ann.listed = true;
+  totals.finish_opponents();
+  const std::string table = written_by([&](outputfile& file) {
+    player_page_writer(totals, config, file).write_p2p(ann);
+  });
+  EXPECT_EQ(table.substr(table.find("</tr>\r\n") + 7),
+            "<tr>\r\n<th align=left><a href=\"player_2.htm\">Bob</a></th>"
+            "\r\n<td align=right>3</td>\r\n<td align=right>2</td>\r\n"
+            "<td align=right>40.00</td>\r\n</tr>\r\n"
+            "<tr>\r\n<th align=left>UNLISTED</th>\r\n"
+            "<td align=right>1</td>\r\n<td align=right>1</td>\r\n"
+            "<th align=right>-</th>\r\n</tr>\r\n"
+            "<tr>\r\n<th align=left>TOTAL</th>\r\n<th align=right>4</th>"
+            "\r\n<th align=right>3</th>\r\n<th align=right>-</th>\r\n"
+            "</tr>\r\n</table>\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// What the ranking and player pages show: the rows of a ranking page, the
+// limits filter and the finished opponent lists.
+#include <string>
+#include <vector>
+
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "stats/resultdata.h"
+#include "stats/resultdata_total.h"
+#include "test_util.h"
+
+namespace {
+
+class ranking_test : public testing::Test {
+ protected:
+  player_t& add(const std::string& name, int kills, int games = 1,
+                int playtime = 60) {
+    player_t& player = *totals.find_player(name);
+    player.kills[0] = static_cast<uint32_t>(kills);
+    player.games = games;
+    player.playtime = playtime;
+    return player;
+  }
+  // The names of the rows, in order, after sorting by key.
+  std::string rows(int key, int n) {
+    begin_capture();
+    totals.sort_players(key);
+    end_capture();
+    std::string names;
+    for (const player_t* p : totals.ranking_rows(n)) names += p->name + " ";
+    return names;
+  }
+  // A game of the named players with weapon-1 kills (killer, victim).
+  void add_game(const std::vector<std::string>& names,
+                const std::vector<std::pair<int, int>>& kills) {
+    game.reset();
+    for (const std::string& name : names) {
+      game.get_player(game.add_player()).set_name(name);
+    }
+    for (auto [killer, victim] : kills) {
+      for (int w : {0, 1}) {
+        game.count_kill(killer, victim, w);
+        game.get_player(killer).kills[w]++;
+        game.get_player(victim).killed[w]++;
+      }
+    }
+    totals.add_game(game);
+  }
+
+  configdata config;
+  resultdata game{config};
+  resultdata_total totals{config};
+};
+
+TEST_F(ranking_test, rows_by_top_n_max_players_and_limits) {
+  for (int i = 0; i < 7; ++i) add("p" + std::to_string(i), i, i);
+  EXPECT_EQ(rows(SORT_KILLS, 2), "p6 p5 ");
+  config.max_players = 3;
+  EXPECT_EQ(rows(SORT_KILLS, 0), "p6 p5 p4 ");
+  // The name page is not bounded by max_players.
+  EXPECT_EQ(rows(SORT_NAME, 0), "p0 p1 p2 p3 p4 p5 p6 ");
+  // A player below the limits takes no rank: the next one moves up.
+  config.filters_on = true;
+  config.min_games = 6;
+  config.max_players = 0;
+  EXPECT_EQ(rows(SORT_KILLS, 0), "p6 ");
+  config.min_games = 0;
+  config.min_kills = 5;
+  EXPECT_EQ(rows(SORT_NAME, 0), "p5 p6 ");
+  // Rows of every page written so far are listed.
+  EXPECT_TRUE(totals.find_player("p0")->listed);
+  EXPECT_TRUE(totals.find_player("p3")->listed);
+}
+
+TEST_F(ranking_test, limits_compare_unsigned) {
+  struct row {
+    bool filters_on;
+    int min_kills, min_games, min_playtime;
+    bool expected;
+  };
+  const row rows[] = {
+      {false, 100, 0, 0, false}, {true, 0, 0, 0, false},
+      {true, 6, 0, 0, true},     {true, 5, 0, 0, false},
+      {true, 0, 3, 0, true},     {true, 0, 0, 601, true},
+      {true, -1, 0, 0, true},    // -1 is the largest unsigned limit
+  };
+  player_t& ann = add("ann", 5, 2, 600);
+  for (const row& r : rows) {
+    config.filters_on = r.filters_on;
+    config.min_kills = r.min_kills;
+    config.min_games = r.min_games;
+    config.min_playtime = r.min_playtime;
+    EXPECT_EQ(totals.is_below_limits(ann), r.expected)
+        << r.min_kills << " " << r.min_games << " " << r.min_playtime;
+  }
+}
+
+TEST_F(ranking_test, opponents_sorted_and_known_as_the_rankings_know_them) {
+  config.aliases.push_back("\"Bob\" \"Robert\"\r\n");
+  config.alias_count = 1;
+  add_game({"^1Cid", "Eve"}, {});
+  add_game({"Robert", "Eve"}, {});
+  add_game({"cid", "Bob", "Ann"}, {{2, 0}, {2, 1}, {2, 1}, {0, 2}});
+  ASSERT_EQ(totals.players.size(), 4u);
+  player_t& ann = *totals.players[3];
+  ann.listed = true;
+  totals.finish_opponents();
+  // Ann's records are named "cid" and "Bob"; they show the run-wide
+  // records of ^1Cid and Robert, most kills first. Nothing new is made.
+  ASSERT_EQ(ann.opponents.size(), 2u);
+  EXPECT_EQ(ann.opponents[0].name, "Bob");
+  EXPECT_EQ(ann.opponents[0].opponent, totals.players[2].get());
+  EXPECT_EQ(ann.opponents[1].opponent, totals.players[0].get());
+  EXPECT_EQ(totals.players.size(), 4u);
+  // Unlisted players keep their opponents unsorted and unresolved.
+  EXPECT_EQ(totals.players[0]->opponents[0].opponent, nullptr);
+}
+
+}  // namespace
