@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto morv = std::make_unique<morv_main>();
   configure(morv->cfg);
   try {
-    morv->analyze_files("FUZZ.LOG");
+    morv->analyze_files({"FUZZ.LOG"});
   } catch (const fuzz_fatal&) {
     // A fatal error may leave the run in any folder.
   }

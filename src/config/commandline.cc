@@ -131,12 +131,15 @@ void configdata::parse_commandline(int argc, const char* const* argv,
   // The current key carries over from one sort option to the next within a
   // pass, so that -o without letters repeats the last key given.
   int current_key = SORT_RATIO;
+  logfile_args.clear();
   for (int i = 1; i < argc; ++i) {
     std::string argument = argv[i];
+    if (apply_long_option(argument)) continue;
     std::string upper = diverse::to_upper(argument);
     if (!is_option(upper)) {
       logfile_spec = upper;
       logfile_arg = argument;
+      logfile_args.push_back(argument);
       continue;
     }
     int row = find_option(std::string_view(upper).substr(1));

@@ -32,9 +32,14 @@ class configdata {
   // matches no row (the run asks for it in the first pass only).
   void parse_commandline(int argc, const char* const* argv,
                          bool warn_unknown = false);
+  // Applies a long option this program adds (--json[=PATH]); false for
+  // any other argument. --help and --version end the run before parsing.
+  bool apply_long_option(std::string_view argument);
   // Returns the option row (0 to 12) whose name starts rest, or -1.
   int find_option(std::string_view rest) const;
   void print_usage() const;
+  // The long options after the usage text of --help (long_options.cc).
+  static void print_long_options();
   void print_settings() const;
 
   // Reads the configuration file; prints its echo lines. A missing file
@@ -59,8 +64,15 @@ class configdata {
   std::vector<std::string> aliases;  // at most MAX_ALIASES lines (511 chars)
   std::array<std::string, MAX_ALIAS_NAMES> alias_names;
   std::string logfile_spec;                 // upper-cased, capacity 256
-  // The log file argument as typed: its folder part keeps its letter case.
+  // The last log file argument as typed: its folder part keeps its letter
+  // case.
   std::string logfile_arg;
+  // Every log file argument as typed, in order (each pass starts afresh).
+  std::vector<std::string> logfile_args;
+  // --json[=PATH]: write the JSON export, to PATH (from the start folder)
+  // or, when json_path is empty, to morv.json in the output folder.
+  bool json_export = false;
+  std::string json_path;
   std::string output_directory;             // capacity 256
   std::string homepage_address;             // capacity 256
   std::string homepage_string;              // capacity 256

@@ -61,6 +61,11 @@ bool make_folder(const std::string& path) {
   return fs::create_directory(path, error) && !error;
 }
 
+bool make_folders(const std::string& path) {
+  std::error_code error;
+  return fs::create_directories(path, error) && !error;
+}
+
 bool is_regular_file(const std::string& path) {
   std::error_code error;
   return fs::is_regular_file(path, error);

@@ -17,6 +17,9 @@ bool change_folder(const std::string& path);
 // Creates one folder; false when it could not be created (an existing
 // folder also gives false, as _mkdir does; callers ignore the result).
 bool make_folder(const std::string& path);
+// Creates path with its missing parent folders (as mkdir -p); false when
+// nothing was created.
+bool make_folders(const std::string& path);
 
 // True when path names an existing regular file (links followed).
 bool is_regular_file(const std::string& path);

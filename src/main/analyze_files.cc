@@ -127,26 +127,27 @@ void morv_main::prepare_output_folder() {
     cfg.css_present = true;
     std::printf("Reading morv.css\n");
   }
-  if (uses_output_folder(cfg)) diverse::make_folder(cfg.output_directory);
+  // Missing parent folders are made too, as mkdir -p does.
+  if (uses_output_folder(cfg)) diverse::make_folders(cfg.output_directory);
   enter_output_folder();
   diverse::deltree(GAMES_FOLDER);
   diverse::deltree(PLAYERS_FOLDER);
   settle_stylesheet(start_css);
 }
 
-void morv_main::analyze_files(const std::string& logfile_spec) {
+void morv_main::analyze_files(const std::vector<std::string>& logfile_specs) {
   auto totals = std::make_unique<resultdata_total>(cfg);
   start_dir = diverse::current_folder();
   prepare_output_folder();
 
   enter_start_folder();
-  std::string folder, pattern;
-  split_log_argument(logfile_spec, folder, pattern);
-  for (const std::string& name : diverse::matching_entries(folder.empty() ? "." : folder, pattern)) {
-    if (name[0] == '.' || !diverse::is_regular_file(folder + name)) continue;
-    ++logfile_count;
-    analyze(folder, name, *totals);
-    enter_start_folder();
+  for (const std::string& spec : logfile_specs) {
+    const int matched = analyze_matching_files(spec, *totals);
+    // With several specifications one that matches nothing is no reason
+    // to stop; with one, the run ends below as it always has.
+    if (matched == 0 && logfile_specs.size() > 1) {
+      warning("no logfile matches %s\n", spec.c_str());
+    }
   }
   if (chatlog.is_open()) chatlog.finish();
   if (logfile_count == 0) fatal_error("No logfiles found");
@@ -159,6 +160,22 @@ void morv_main::analyze_files(const std::string& logfile_spec) {
   if (cfg.top_players > 0) write_rankings(*totals, cfg.top_players);
   write_all_player_pages(*totals);
   enter_start_folder();
+}
+
+int morv_main::analyze_matching_files(const std::string& logfile_spec,
+                                      resultdata_total& totals) {
+  std::string folder, pattern;
+  split_log_argument(logfile_spec, folder, pattern);
+  int matched = 0;
+  for (const std::string& name :
+       diverse::matching_entries(folder.empty() ? "." : folder, pattern)) {
+    if (name[0] == '.' || !diverse::is_regular_file(folder + name)) continue;
+    ++matched;
+    ++logfile_count;
+    analyze(folder, name, totals);
+    enter_start_folder();
+  }
+  return matched;
 }
 
 void morv_main::analyze(const std::string& folder,

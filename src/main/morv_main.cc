@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "diverse/folders.h"
 #include "output/page_frame.h"
@@ -53,6 +54,11 @@ void open_results_page(const std::string& output_directory) {
 
 void morv_main::run(int argc, char** argv) {
   if (argc < 2) usage();
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h" || argument == "-H") help();
+    if (argument == "--version") version();
+  }
   banner();
   long long start = clock_milliseconds();
   // The first pass lets cfg: choose the configuration file.
@@ -64,7 +70,7 @@ void morv_main::run(int argc, char** argv) {
   // Each game's block is appended later; start from an empty file.
   if (cfg.write_datafile) empty_datafile(DATAFILE_NAME);
   cfg.print_settings();
-  analyze_files(cfg.logfile_arg);
+  analyze_files(cfg.logfile_args);
   long long end = clock_milliseconds();
   std::printf("\n%.2f seconds elapsed", static_cast<double>(end - start) / 1000.0);
   if (cfg.open_results) open_results_page(cfg.output_directory);
@@ -78,6 +84,22 @@ void morv_main::usage() {
       "'/' or '-'");
   std::printf("\n");
   std::exit(1);
+}
+
+void morv_main::help() {
+  banner();
+  cfg.print_usage();
+  std::printf(
+      "\n\nOptions can be specified in upper or lower case with the prefix "
+      "'/' or '-'");
+  std::printf("\n");
+  configdata::print_long_options();
+  std::exit(0);
+}
+
+void morv_main::version() {
+  std::printf("morv %s\n%s\n", MORV_VERSION, MORV_CREDIT);
+  std::exit(0);
 }
 
 void morv_main::banner() {

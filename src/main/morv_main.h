@@ -4,6 +4,7 @@
 #define MORV_MAIN_MORV_MAIN_H_
 
 #include <string>
+#include <vector>
 
 #include "config/configdata.h"
 #include "diverse/outputfile.h"
@@ -23,10 +24,19 @@ class morv_main {
   // The run sequence (morv_main.cc). Ends through exit on usage or fatal.
   void run(int argc, char** argv);
   [[noreturn]] void usage();
+  // --help and -h: banner, usage and the long options, exit status 0.
+  // --version: "morv X.Y.Z" and the credit line, exit status 0.
+  [[noreturn]] void help();
+  [[noreturn]] void version();
   void banner();
 
-  // Analysis driver (analyze_files.cc). Returns in the start folder.
-  void analyze_files(const std::string& logfile_spec);
+  // Analysis driver (analyze_files.cc): the files of every log file
+  // specification, in order, as one run. Returns in the start folder.
+  void analyze_files(const std::vector<std::string>& logfile_specs);
+  // The files of one specification, in byte-wise name order; returns how
+  // many, in the start folder.
+  int analyze_matching_files(const std::string& logfile_spec,
+                             resultdata_total& totals);
   // One log file, opened in folder; returns in the output folder.
   void analyze(const std::string& folder, const std::string& logfile_name,
                resultdata_total& totals);
