@@ -66,21 +66,6 @@ class game_order_test : public testing::Test {
 
 }  // namespace
 
-TEST_F(game_order_test, swap_moves_rows_and_columns) {
-  add("p0");
-  add("p1");
-  add("p2");
-  game->set_kills(0, 1, 7, 4);  // p0 killed p1
-  game->set_kills(0, 0, 7, 2);  // p0's suicides
-  game->set_kills(2, 0, 5, 1);  // p2 killed p0
-  game->swap_players(0, 1);
-  EXPECT_EQ(order(), "p1,p0,p2");
-  EXPECT_EQ(game->get_kills(1, 0, 7), 4);
-  EXPECT_EQ(game->get_kills(0, 1, 7), 0);
-  EXPECT_EQ(game->get_kills(1, 1, 7), 2);
-  EXPECT_EQ(game->get_kills(2, 1, 5), 1);
-}
-
 TEST_F(game_order_test, remove_idle_keeps_fighters_and_their_matrix) {
   add("spectator");
   add("fragger").kills[0] = 2;
