@@ -51,6 +51,27 @@ TEST_F(analyze_files_test, games_are_numbered_across_files_in_name_order) {
   EXPECT_EQ(chat.find("<title>", 10), std::string::npos);
 }
 
+// As a shell expands *.log: every argument is read, in the order given,
+// as one run; one that matches nothing warns where it would have been read.
+TEST_F(analyze_files_test, several_log_arguments_are_one_run) {
+  write_file("b.log", duel("second", "x", "y"));
+  write_file("a.log", duel("first", "x", "y"));
+  run_result run = run_morv(folder, "b.log 'none*.log' a.log -l");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const size_t b = run.output.find("\nParsing b.log [");
+  const size_t none =
+      run.output.find("\nWARNING: no logfile matches none*.log\n");
+  const size_t a = run.output.find("\nParsing a.log [");
+  EXPECT_TRUE(b < none && none < a && a != std::string::npos) << run.output;
+  EXPECT_NE(read_file("morv_games/game_2.htm").find("first"),
+            std::string::npos);
+  EXPECT_NE(read_file("chat.htm").find("<p><i><b>Game 3</b></i></p>"),
+            std::string::npos);
+  run = run_morv(folder, "none.log other.log");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("\nERROR: No logfiles found"), std::string::npos);
+}
+
 TEST_F(analyze_files_test, folder_part_of_the_log_argument_is_searched) {
   fs::create_directory("Logs");
   write_file("Logs/server.log", duel("q3dm1", "a", "b"));
@@ -83,6 +104,15 @@ TEST_F(analyze_files_test, stylesheet_is_copied_once_and_kept) {
             std::string::npos);
   EXPECT_EQ(read_file("site/morv.css"), "body { color: red }");
   EXPECT_FALSE(file_exists("site/morv_games/stale.htm"));
+}
+
+// Missing parents are made (as mkdir -p); a file in the way stays fatal.
+TEST_F(analyze_files_test, output_folder_is_made_with_its_parents) {
+  write_file("g.log", duel("q3dm1", "a", "b"));
+  write_file("morv.cfg", "output_directory \"out/deep/site\"\n");
+  run_result run = run_morv(folder, "g.log");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(file_exists("out/deep/site/morv_games/game_1.htm"));
 }
 
 TEST_F(analyze_files_test, output_folder_that_cannot_be_made_is_fatal) {

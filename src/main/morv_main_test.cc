@@ -25,11 +25,9 @@ const char* const DEFAULT_SETTINGS =
 
 }  // namespace
 
-TEST_F(morv_main_test, no_arguments_print_banner_and_usage) {
-  write_file("morv.cfg", "output_directory \"never read\"\n");
-  run_result run = run_morv(folder, "");
-  EXPECT_EQ(run.status, 1);
-  std::string expected = std::string(BANNER) +
+// The usage text that no arguments, --help and -h print after the banner.
+std::string usage_text() {
+  return std::string(BANNER) +
       "\nUsage: morv [OPTIONS] <logfile> [OPTIONS]\n\nOptions:\n"
       "\n/a\t\t  open results after analysis"
       "\n/b\t\t  don't include bots in results"
@@ -49,7 +47,27 @@ TEST_F(morv_main_test, no_arguments_print_banner_and_usage) {
       "\n/top<x>           write additional top <x> players file"
       "\n\nOptions can be specified in upper or lower case with the prefix "
       "'/' or '-'\n";
-  EXPECT_EQ(run.output, expected);
+}
+
+TEST_F(morv_main_test, no_arguments_print_banner_and_usage) {
+  write_file("morv.cfg", "output_directory \"never read\"\n");
+  run_result run = run_morv(folder, "");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, usage_text());
+}
+
+// Help and version run nothing else: no settings, no warning, status 0.
+TEST_F(morv_main_test, help_and_version) {
+  for (const char* args : {"--help", "-h", "game.log -x --help"}) {
+    run_result run = run_morv(folder, args);
+    EXPECT_EQ(run.status, 0) << args;
+    EXPECT_TRUE(run.output.starts_with(usage_text() + "\nLong options:\n"))
+        << args << run.output;
+    EXPECT_NE(run.output.find("--json[=PATH]"), std::string::npos) << args;
+  }
+  run_result run = run_morv(folder, "--version");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "morv " MORV_VERSION "\nCopyright (c) the Morv authors\n");
 }
 
 // Whatever the analysis then does, the run up to the settings is fixed.
