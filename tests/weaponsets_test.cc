@@ -23,9 +23,12 @@ struct log_weaponset {
   const char* weaponset;
 };
 const log_weaponset WEAPONSETS[] = {
-    {"oa-", "baseoa"},          {"q3-osp-", "osp"},
-    {"urt-q3ut4-", "q3ut4"},    {"urt-q3urt42-", "q3urt42"},
-    {"urt-ygarr-", "q3urt42"},  {"urt-q3urt43-", "q3urt43"},
+    {"oa-", "baseoa"},
+    {"q3-osp-", "osp"},
+    {"urt-q3ut4-", "q3ut4"},
+    {"urt-q3urt42-", "q3urt42"},
+    {"urt-ygarr-", "q3urt42"},
+    {"urt-q3urt43-", "q3urt43"},
     {"", "baseq3"},
 };
 
