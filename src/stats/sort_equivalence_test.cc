@@ -163,14 +163,6 @@ std::string expected_progress(int n) {
   return shown + "\b\b\b\b\b\b\b(100 %)\n";
 }
 
-std::string names_of(resultdata& game) {
-  std::string names;
-  for (int i = 0; i < game.get_num_players(); ++i) {
-    names += (i ? "," : "") + game.get_player(i).get_name();
-  }
-  return names;
-}
-
 }  // namespace
 
 // Each list is sorted by every key in both directions in turn, so each
@@ -239,32 +231,6 @@ TEST(sort_equivalence_test, ranking_sorts_match_literal_exchange) {
       }
     }
   }
-}
-
-// Kills 1, 1, 2 for a, b, c: equal values are not kept in their order.
-TEST(sort_equivalence_test, ties_give_c_b_a) {
-  configdata config;
-  auto game = std::make_unique<resultdata>(config);
-  game->reset();
-  resultdata_total totals(config);
-  player_t* owner = totals.find_player("owner");
-  const int kills[] = {1, 1, 2};
-  for (int i = 0; i < 3; ++i) {
-    std::string name(1, static_cast<char>('a' + i));
-    game->get_player(game->add_player()).set_name(name);
-    game->get_player(i).kills[0] = static_cast<uint16_t>(kills[i]);
-    p2p_t& opponent = owner->opponents.emplace_back();
-    opponent.set_name(name);
-    opponent.kills[0] = static_cast<uint32_t>(kills[i]);
-  }
-  game->sort(SORT_KILLS, false);
-  EXPECT_EQ(names_of(*game), "c,b,a");
-  game->sort(SORT_KILLS, true);
-  EXPECT_EQ(names_of(*game), "b,a,c");
-  totals.sort_p2ps(*owner, SORT_KILLS);
-  std::string order;
-  for (const p2p_t& p : owner->opponents) order += p.name;
-  EXPECT_EQ(order, "cba");
 }
 
 // Invalid keys are fatal once a list has two entries; shorter lists never
