@@ -1,10 +1,12 @@
 // Page pieces that the recorded runs leave out: the limits paragraph of a
-// limited ranking, and the UNLISTED and TOTAL rows of a player page.
+// limited ranking, the UNLISTED and TOTAL rows of a player page, and the
+// table cells written without a format string.
 #include <string>
 #include <vector>
 
 #include "config/configdata.h"
 #include "config/sortkey.h"
+#include "output/page_frame.h"
 #include "output/page_test_util.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
@@ -93,3 +95,27 @@ TEST_F(pages_test, opponents_below_the_limits_are_summed_as_unlisted) {
 }
 
 }  // namespace
+
+TEST_F(pages_test, cells_without_format_match_formatted_cells) {
+  const std::string name("a\0b", 3);
+  set_attr(std::string("align=left\0x", 12));
+  const std::string direct = written_by([&](outputfile& file) {
+    td_int(file, -2147483648LL);
+    th_int(file, 4294967295LL);
+    td_text(file, name.c_str());
+    th_text(file, "");
+    td_fixed(file, 2.675, 2);
+    td_fixed(file, -0.04, 1);
+  });
+  const std::string formatted = written_by([&](outputfile& file) {
+    td(file, "%i", -2147483647 - 1);
+    th(file, "%u", 4294967295u);
+    td(file, "%s", name.c_str());
+    th(file, "%s", "");
+    td(file, "%.2f", 2.675);
+    td(file, "%.1f", -0.04);
+  });
+  EXPECT_EQ(direct, formatted);
+  EXPECT_EQ(direct.substr(0, 40), "<td align=left>-2147483648</td>\r\n<th ali");
+  set_attr("");
+}

@@ -2,11 +2,12 @@
 #include "stats/resultdata.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "diverse/outputfile.h"
+#include "diverse/text_format.h"
 #include "diverse/time_text.h"
 #include "stats/datafile.h"
 
@@ -34,37 +35,36 @@ void empty_datafile(const char* filename) {
 void resultdata::append_datafile(const char* filename) const {
   outputfile file;
   file.open_append(filename);
-  std::string block = "<game>\r\n";
+  std::string text = "<game>\r\n";
   for (int i = 0; i < num_players; ++i) {
-    append_format(block, "player %i: \"", i);
-    block += players[i].name;
-    block += "\"\r\n";
+    append_format(text, "player %i: \"", i);
+    text += players[i].name;
+    text += "\"\r\n";
   }
+  file.write(text);
   for (int i = 0; i < num_players; ++i) {
     for (int w = 0; w < MAX_WEAPONS; ++w) {
       if (players[i].kills[w] == 0) continue;
-      append_format(block, "kills (%i,%i): ", i, w);
+      text.clear();
+      append_format(text, "kills (%i,%i): ", i, w);
+      file.write(text);
       // The matrix is most of the file: its numbers go without printf.
       for (int j = 0; j < num_players; ++j) {
-        char digits[16];
-        char* end = std::to_chars(digits, digits + sizeof digits,
-                                  get_kills(i, j, w)).ptr;
+        char digits[INT_TEXT_ROOM + 1];
+        char* end = format_int(digits, get_kills(i, j, w));
         *end++ = ' ';
-        block.append(digits, static_cast<size_t>(end - digits));
+        file.write(std::string_view(digits,
+                                    static_cast<size_t>(end - digits)));
       }
-      block += "\r\n";
-      // A full game's matrix runs to megabytes: write it as it grows.
-      if (block.size() > 65536) {
-        file.write(block);
-        block.clear();
-      }
+      file.write("\r\n");
     }
     if (players[i].deaths != 0) {
-      append_format(block, "deaths (%i): %u\r\n", i, players[i].deaths);
+      text.clear();
+      append_format(text, "deaths (%i): %u\r\n", i, players[i].deaths);
+      file.write(text);
     }
   }
-  block += "</game>\r\n\r\n";
-  file.write(block);
+  file.write("</game>\r\n\r\n");
   file.close();
 }
 
