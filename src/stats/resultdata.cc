@@ -24,12 +24,15 @@ resultdata::resultdata(const configdata& config)
 }
 
 void resultdata::empty_client_table() {
-  for (int i = 0; i < MAX_CLIENTS; ++i) {
+  // Slots at and above slots_in_use are empty already: a game with 20
+  // clients clears 20 slots, not 512, at its start and end.
+  for (int i = 0; i < slots_in_use; ++i) {
     clients[i].player = -1;
     clients[i].state = 0;
     streak[i] = 0;
     streak_start[i] = 0;
   }
+  slots_in_use = 0;
 }
 
 void resultdata::reset() {

@@ -166,6 +166,13 @@ class resultdata {
 
  private:
   std::array<bool, MAX_WEAPONS> weapon_counted{};
+  // Slots at and above this are in the state empty_client_table leaves:
+  // every operation that writes a slot's state first raises it (through
+  // use_slot); the others touch only slots that have a player.
+  int slots_in_use = MAX_CLIENTS;
+  void use_slot(int client) {
+    if (client >= slots_in_use) slots_in_use = client + 1;
+  }
 
   void grow();
   void empty_client_table();
