@@ -79,6 +79,12 @@ int outputfile::print(const char* format, ...) {
   return 0;
 }
 
+void outputfile::write_int(long long value) {
+  char digits[INT_TEXT_ROOM];
+  write(std::string_view(
+      digits, static_cast<size_t>(format_int(digits, value) - digits)));
+}
+
 void outputfile::write_through(std::string_view text) {
   if (!open_flag) return;
   if (!flush_buffer()) fail();

@@ -42,6 +42,8 @@ class outputfile {
       write_through(text);
     }
   }
+  // Writes value as %lld (and %i, %u for the values they take) would.
+  void write_int(long long value);
   bool is_open() const { return open_flag; }
   const std::string& file_name() const { return name; }
 

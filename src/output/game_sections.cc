@@ -18,6 +18,28 @@
 
 namespace {
 
+// A kill chart cell off the diagonal. Nearly all counts are below 100:
+// those cells are put together once and copied whole.
+constexpr std::string_view KILL_CELL_OPEN = "<td width=20><p align=right>";
+constexpr std::string_view KILL_CELL_CLOSE = "</p></td>\r\n";
+constexpr int SMALL_COUNTS = 100;
+using small_count_cells = std::array<std::string, SMALL_COUNTS>;
+
+const small_count_cells& kill_cells() {
+  static const small_count_cells cells = [] {
+    small_count_cells made;
+    for (int n = 0; n < SMALL_COUNTS; ++n) {
+      char digits[INT_TEXT_ROOM];
+      made[static_cast<size_t>(n)]
+          .assign(KILL_CELL_OPEN)
+          .append(digits, format_int(digits, n))
+          .append(KILL_CELL_CLOSE);
+    }
+    return made;
+  }();
+  return cells;
+}
+
 void info_row(outputfile& file, const char* label, const std::string& value) {
   file.write("<tr>\r\n");
   set_attr("bgcolor=#000080");
@@ -229,13 +251,16 @@ void game_writer::write_killchart_row(int slot, int i) const {
   write_number_cell(
       "<td width=20><p align=center><font color=#FF0000><b>", i + 1,
       "</b></font></p></td>\r\n");
+  const small_count_cells& cells = kill_cells();
   for (int j = 0; j < game.num_players; ++j) {
+    int kills = game.get_kills(i, j, slot);
     if (j == i) {
       write_number_cell("<td width=20><p align=right><font color=#0000FF>",
-                        game.get_kills(i, j, slot), "</font></p></td>\r\n");
+                        kills, "</font></p></td>\r\n");
+    } else if (kills < SMALL_COUNTS) {
+      file.write(cells[static_cast<size_t>(kills)]);
     } else {
-      write_number_cell("<td width=20><p align=right>",
-                        game.get_kills(i, j, slot), "</p></td>\r\n");
+      write_number_cell(KILL_CELL_OPEN, kills, KILL_CELL_CLOSE);
     }
   }
   write_number_cell("<td><p align=right><b>",
@@ -246,9 +271,7 @@ void game_writer::write_killchart_row(int slot, int i) const {
 
 void game_writer::write_number_cell(std::string_view open, long long value,
                                     std::string_view close) const {
-  char digits[INT_TEXT_ROOM];
   file.write(open);
-  file.write(std::string_view(
-      digits, static_cast<size_t>(format_int(digits, value) - digits)));
+  file.write_int(value);
   file.write(close);
 }

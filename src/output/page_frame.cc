@@ -52,10 +52,8 @@ void write_cell_format(outputfile& file, const std::string& open,
 
 void write_int_cell(outputfile& file, const std::string& open,
                     long long value, std::string_view close) {
-  char digits[INT_TEXT_ROOM];
   file.write(open);
-  file.write(std::string_view(
-      digits, static_cast<size_t>(format_int(digits, value) - digits)));
+  file.write_int(value);
   file.write(close);
 }
 

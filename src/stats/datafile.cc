@@ -4,10 +4,8 @@
 #include <array>
 #include <cstdio>
 #include <string>
-#include <string_view>
 
 #include "diverse/outputfile.h"
-#include "diverse/text_format.h"
 #include "diverse/time_text.h"
 #include "stats/datafile.h"
 
@@ -45,16 +43,15 @@ void resultdata::append_datafile(const char* filename) const {
   for (int i = 0; i < num_players; ++i) {
     for (int w = 0; w < MAX_WEAPONS; ++w) {
       if (players[i].kills[w] == 0) continue;
-      text.clear();
-      append_format(text, "kills (%i,%i): ", i, w);
-      file.write(text);
-      // The matrix is most of the file: its numbers go without printf.
+      // The matrix is most of the file: it goes without printf.
+      file.write("kills (");
+      file.write_int(i);
+      file.write(",");
+      file.write_int(w);
+      file.write("): ");
       for (int j = 0; j < num_players; ++j) {
-        char digits[INT_TEXT_ROOM + 1];
-        char* end = format_int(digits, get_kills(i, j, w));
-        *end++ = ' ';
-        file.write(std::string_view(digits,
-                                    static_cast<size_t>(end - digits)));
+        file.write_int(get_kills(i, j, w));
+        file.write(" ");
       }
       file.write("\r\n");
     }
