@@ -181,7 +181,8 @@ for c in $cases; do
        run_case "(c) 100 MiB log 10 times" c c server.log
        if [ "$json" = yes ]; then
          run_case "(j) (c) with --json" j c server.log --json
-       fi ;;
+       fi
+       rm -rf "$tmp/c" ;;
     d) generate d --seed 4 --players 32 --names 100000 --fresh 100 \
          --minutes 4 --games 6500
        run_case "(d) 100,000 distinct names" d d server.log ;;
