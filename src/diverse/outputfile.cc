@@ -56,6 +56,14 @@ int outputfile::open_append(const char* file) {
 }
 
 int outputfile::close() {
+  if (in_memory) {
+    // Only save_to_file writes an in-memory page anywhere.
+    in_memory = false;
+    open_flag = false;
+    next = limit = nullptr;
+    memory.clear();
+    return 0;
+  }
   if (!open_flag) return 0;
   bool failed = !flush_buffer();
   failed = ::close(descriptor) != 0 || failed;
@@ -69,7 +77,8 @@ int outputfile::close() {
 
 int outputfile::print(const char* format, ...) {
   if (!open_flag) return 0;
-  static std::string text;
+  // Pages may be put together on two threads at once.
+  thread_local std::string text;
   text.clear();
   va_list args;
   va_start(args, format);
@@ -77,6 +86,34 @@ int outputfile::print(const char* format, ...) {
   va_end(args);
   write(text);
   return 0;
+}
+
+void outputfile::open_in_memory(const char* file) {
+  if (open_flag) close();
+  name = file;
+  in_memory = true;
+  memory.clear();
+  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(BUFFER_SIZE);
+  next = buffer.get();
+  limit = next + BUFFER_SIZE;
+  open_flag = true;
+}
+
+void outputfile::save_to_file() {
+  if (!in_memory || !open_flag) return;
+  const std::string text = take_text();
+  open(name.c_str());
+  write(text);
+  close();
+}
+
+std::string outputfile::take_text() {
+  if (!in_memory || !open_flag) return {};
+  memory.append(buffer.get(), static_cast<size_t>(next - buffer.get()));
+  std::string text = std::move(memory);
+  memory.clear();
+  close();
+  return text;
 }
 
 void outputfile::write_int(long long value) {
@@ -87,6 +124,12 @@ void outputfile::write_int(long long value) {
 
 void outputfile::write_through(std::string_view text) {
   if (!open_flag) return;
+  if (in_memory) {
+    memory.append(buffer.get(), static_cast<size_t>(next - buffer.get()));
+    memory.append(text);
+    next = buffer.get();
+    return;
+  }
   if (!flush_buffer()) fail();
   if (text.size() >= BUFFER_SIZE) {
     if (!write_all(descriptor, text.data(), text.size())) fail();

@@ -28,8 +28,19 @@ class outputfile {
   int open(const char* name);
   // Opens for appending; fatal "Couldn't open %s". Returns 0.
   int open_append(const char* name);
+  // Opens without a file: the text collects in memory until save_to_file.
+  // Nothing here can fail or touch the file system, so a page can be put
+  // together on another thread and written where and when the run's order
+  // asks.
+  void open_in_memory(const char* name);
+  // Writes what an in-memory page holds to its name in the current folder
+  // and closes it, as open, write and close would (with their fatal
+  // errors).
+  void save_to_file();
+  // Closes an in-memory page and returns its text.
+  std::string take_text();
   // Writes out the buffer and closes; fatal "Couldn't write %s" when data
-  // was lost.
+  // was lost. An in-memory page is dropped.
   int close();
   // Formatted write with printf semantics. Returns 0.
   int print(const char* format, ...) __attribute__((format(printf, 2, 3)));
@@ -59,6 +70,8 @@ class outputfile {
   static void flush_open_files();
 
   int descriptor = -1;
+  bool in_memory = false;
+  std::string memory;  // an in-memory page's text before the buffer
   bool open_flag = false;
   std::string name;
   std::unique_ptr<char[]> buffer;

@@ -54,14 +54,14 @@ void write_game_list_entry(outputfile& list_page, const resultdata& game,
   list.write_player_table(false);
 }
 
-void write_game_page(const resultdata& game, const configdata& config,
-                     int number) {
-  outputfile page;
-  std::string name = "game_" + std::to_string(number) + ".htm";
-  page.open(name.c_str());
+std::string game_page_name(int number) {
+  return "game_" + std::to_string(number) + ".htm";
+}
+
+void write_game_page(outputfile& page, const resultdata& game,
+                     const configdata& config, int number) {
   write_header(page, config, IN_SUBFOLDER);
   write_navigation(page, config, number);
   write_sections(page, game, config);
   write_footer(page, true);
-  page.close();
 }

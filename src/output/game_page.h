@@ -2,14 +2,18 @@
 #ifndef MORV_OUTPUT_GAME_PAGE_H_
 #define MORV_OUTPUT_GAME_PAGE_H_
 
+#include <string>
+
 class configdata;
 class outputfile;
 class resultdata;
 
-// Writes game_<number>.htm into the current folder (the games folder) from
-// the finished record.
-void write_game_page(const resultdata& game, const configdata& config,
-                     int number);
+// The game page's file name, game_<number>.htm, in the games folder.
+std::string game_page_name(int number);
+// Writes the whole game page into page (open, and closed by the caller)
+// from the finished record.
+void write_game_page(outputfile& page, const resultdata& game,
+                     const configdata& config, int number);
 // Appends the game's block (title, teams and players) to an open game list
 // page.
 void write_game_list_entry(outputfile& list_page, const resultdata& game,

@@ -25,7 +25,7 @@ constexpr std::string_view TH_CLOSE = "</th>\r\n";
 // must never be cut or overrun a fixed buffer. The string is overwritten
 // by the next call.
 const std::string& format_text(const char* format, va_list args) {
-  static std::string text;
+  thread_local std::string text;
   text.clear();
   append_vformat(text, format, args);
   return text;

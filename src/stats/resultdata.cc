@@ -62,6 +62,24 @@ void resultdata::reset() {
   used_players = 0;
 }
 
+void resultdata::copy_finished(const resultdata& game) {
+  num_players = game.num_players;
+  used_players = game.num_players;
+  capacity = game.capacity;
+  kill_matrix = game.kill_matrix;
+  weapon_counted = game.weapon_counted;
+  for (int i = 0; i < num_players; ++i) players[i] = game.players[i];
+  teams = game.teams;
+  running = game.running;
+  mapname = game.mapname;
+  gamename = game.gamename;
+  gametype = game.gametype;
+  gametype_name = game.gametype_name;
+  timelimit = game.timelimit;
+  fraglimit = game.fraglimit;
+  teamgame = game.teamgame;
+}
+
 int resultdata::add_player() {
   if (num_players >= capacity - 1) {
     if (num_players > 510) {

@@ -38,6 +38,9 @@ class resultdata {
 
   // --- Lifecycle and players (resultdata.cc)
   void reset();
+  // Makes this record a copy of a finished game, as far as its pages, data
+  // file lines and export read it: settings, teams, players, the matrix.
+  void copy_finished(const resultdata& game);
   // Takes and clears the next player record; grows the matrix when
   // num_players reaches capacity - 1; the 512th player is fatal
   // ("resultdata::add_player - too many clients in game (%i)").
