@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <utility>
+#include <vector>
 
 #include "config/configdata.h"
 #include "config/sortkey.h"
@@ -75,6 +76,37 @@ void write_options(json_writer& writer, const configdata& config) {
   writer.EndObject();
 }
 
+void write_logs(json_writer& writer,
+                const std::vector<json_export::log_entry>& logs) {
+  writer.Key("logs");
+  writer.StartArray();
+  for (const json_export::log_entry& log : logs) {
+    writer.StartObject();
+    writer.Key("path");
+    write_json_text(writer, log.path);
+    writer.Key("bytes");
+    writer.Int64(log.bytes);
+    writer.Key("games");
+    writer.Int(log.games);
+    writer.EndObject();
+  }
+  writer.EndArray();
+}
+
+// One game at a time from the spool, each a finished JSON value.
+void copy_games(json_writer& writer, const std::string& spool_name) {
+  writer.Key("games");
+  writer.StartArray();
+  std::ifstream games(spool_name, std::ios::binary);
+  if (!games) fatal_error("Couldn't open %s", spool_name.c_str());
+  std::string game;
+  while (std::getline(games, game)) {
+    writer.RawValue(game.data(), game.size(), rapidjson::kObjectType);
+  }
+  if (games.bad()) fatal_error("Couldn't open %s", spool_name.c_str());
+  writer.EndArray();
+}
+
 }  // namespace
 
 json_export::json_export(const configdata& config, std::string target)
@@ -122,32 +154,8 @@ uint64_t json_export::finish() {
   writer.StartObject();
   write_head(writer);
   write_options(writer, config);
-  writer.Key("logs");
-  writer.StartArray();
-  for (const log_entry& log : logs) {
-    writer.StartObject();
-    writer.Key("path");
-    write_json_text(writer, log.path);
-    writer.Key("bytes");
-    writer.Int64(log.bytes);
-    writer.Key("games");
-    writer.Int(log.games);
-    writer.EndObject();
-  }
-  writer.EndArray();
-
-  writer.Key("games");
-  writer.StartArray();
-  std::ifstream games(spool_name, std::ios::binary);
-  if (!games) fatal_error("Couldn't open %s", spool_name.c_str());
-  std::string game;
-  while (std::getline(games, game)) {
-    writer.RawValue(game.data(), game.size(), rapidjson::kObjectType);
-  }
-  if (games.bad()) fatal_error("Couldn't open %s", spool_name.c_str());
-  games.close();
-  writer.EndArray();
-
+  write_logs(writer, logs);
+  copy_games(writer, spool_name);
   writer.Key("players");
   writer.StartArray();
   for (const player_t* player : players) {

@@ -22,6 +22,13 @@ class resultdata_total;
 // name and renamed, so an earlier export stays whole until the new one is.
 class json_export {
  public:
+  // A log file read: its path as given, its size, its games with a page.
+  struct log_entry {
+    std::string path;
+    int64_t bytes;
+    int games;
+  };
+
   // target: the document's path, absolute (the run changes folders).
   // Opens the spool target + ".games"; fatal "Couldn't open %s".
   json_export(const configdata& config, std::string target);
@@ -43,12 +50,6 @@ class json_export {
   uint64_t finish();
 
  private:
-  struct log_entry {
-    std::string path;
-    int64_t bytes;
-    int games;
-  };
-
   const configdata& config;
   const std::string target;
   const std::string spool_name;
