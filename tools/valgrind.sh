@@ -20,7 +20,7 @@ memcheck="valgrind --quiet --error-exitcode=97 --leak-check=full \
 # The sample run, as the sample target makes it.
 site=$(mktemp -d)
 cp sample/sample.log "$site/"
-(cd "$site" && $memcheck "$build/morv" sample.log -l -d -top5 \
+(cd "$site" && $memcheck "$build/morv" sample.log -l -d -top5 --json \
   < /dev/null > console.txt) || {
   echo "valgrind: sample run failed"; cat "$site/console.txt"; exit 1; }
 rm -rf "$site"

@@ -27,18 +27,19 @@ class json_sink {
   json_sink& operator=(const json_sink&) = delete;
 
   void Put(Ch c) {
-    buffer.push_back(c);
-    if (buffer.size() >= BLOCK) Flush();
+    if (used == BLOCK) Flush();
+    buffer[used++] = c;
   }
   void Flush() {
-    file.write(buffer);
-    buffer.clear();
+    file.write(std::string_view(buffer, used));
+    used = 0;
   }
 
  private:
   static constexpr size_t BLOCK = size_t{1} << 16;
   outputfile& file;
-  std::string buffer;
+  size_t used = 0;
+  char buffer[BLOCK];
 };
 
 using json_writer = rapidjson::Writer<json_sink>;
