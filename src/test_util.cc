@@ -46,6 +46,16 @@ bool file_exists(const std::string& path) {
   return fs::exists(path, ignored);
 }
 
+std::set<std::string> files_below(const std::string& root) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) {
+      names.insert(fs::relative(entry.path(), root).generic_string());
+    }
+  }
+  return names;
+}
+
 namespace {
 std::string capture_path;
 int saved_stdout = -1;

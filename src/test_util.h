@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "diverse/fatal_error.h"
@@ -26,6 +27,9 @@ class temp_folder_test : public testing::Test {
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
 bool file_exists(const std::string& path);
+// Paths of the regular files below root, relative to it, with '/' between
+// folder names.
+std::set<std::string> files_below(const std::string& root);
 
 // Captures what the statements between begin and end print to stdout.
 void begin_capture();

@@ -54,13 +54,12 @@ std::string format(const char* pattern, double value) {
   return text;
 }
 
-// The files below root, relative, but for the export itself.
-std::set<std::string> classic_files(const fs::path& root) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    std::string name = fs::relative(entry.path(), root).generic_string();
-    if (entry.is_regular_file() && !name.ends_with(".json")) names.insert(name);
-  }
+// The files below root, but for the export itself.
+std::set<std::string> classic_files(const std::string& root) {
+  std::set<std::string> names = files_below(root);
+  std::erase_if(names, [](const std::string& name) {
+    return name.ends_with(".json");
+  });
   return names;
 }
 

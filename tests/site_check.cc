@@ -11,65 +11,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool ends_with(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() &&
-         text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-std::string lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-    return static_cast<char>(std::tolower(c));
-  });
-  return text;
-}
-
-void check_links(const fs::path& page, const std::string& text,
-                 std::vector<std::string>& problems) {
+void check_page(const fs::path& page, std::vector<std::string>& problems) {
+  const std::string text = read_file(page.string());
+  const std::string name = page.string();
+  if (!text.starts_with("<html>")) problems.push_back(name + ": no <html>");
+  if (!text.ends_with("</html>")) problems.push_back(name + ": no </html>");
+  static const std::regex raw_tag("<(script|img)", std::regex::icase);
+  std::smatch tag;
+  if (std::regex_search(text, tag, raw_tag)) {
+    problems.push_back(name + ": raw " + tag.str());
+  }
   static const std::regex href(R"re(href="([^"]*)")re", std::regex::icase);
   for (auto it = std::sregex_iterator(text.begin(), text.end(), href);
        it != std::sregex_iterator(); ++it) {
-    std::string target = (*it)[1];
-    if (target.rfind("http", 0) == 0 || target.rfind("mailto:", 0) == 0) {
-      continue;
-    }
+    const std::string target = (*it)[1];
+    if (target.starts_with("http") || target.starts_with("mailto:")) continue;
     std::error_code ignored;
     if (!fs::exists(page.parent_path() / target, ignored)) {
-      problems.push_back(page.string() + ": broken link " + target);
+      problems.push_back(name + ": broken link " + target);
     }
   }
-}
-
-void check_page(const fs::path& page, std::vector<std::string>& problems) {
-  std::string text = read_file(page.string());
-  if (text.rfind("<html>", 0) != 0) {
-    problems.push_back(page.string() + ": does not begin with <html>");
-  }
-  if (!ends_with(text, "</html>")) {
-    problems.push_back(page.string() + ": does not end with </html>");
-  }
-  std::string folded = lower(text);
-  for (const char* tag : {"<script", "<img"}) {
-    if (folded.find(tag) != std::string::npos) {
-      problems.push_back(page.string() + ": raw " + tag);
-    }
-  }
-  check_links(page, text, problems);
 }
 
 }  // namespace
-
-std::vector<std::string> pages_below(const std::string& root) {
-  std::vector<std::string> pages;
-  std::error_code error;
-  for (auto it = fs::recursive_directory_iterator(root, error);
-       !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-    if (it->path().extension() == ".htm") {
-      pages.push_back(fs::relative(it->path(), root).generic_string());
-    }
-  }
-  std::sort(pages.begin(), pages.end());
-  return pages;
-}
 
 std::vector<std::string> site_problems(const std::string& root) {
   std::vector<std::string> problems;
@@ -78,8 +42,9 @@ std::vector<std::string> site_problems(const std::string& root) {
       problems.push_back(std::string("missing ") + needed);
     }
   }
-  for (const std::string& page : pages_below(root)) {
-    check_page(fs::path(root) / page, problems);
+  if (!fs::is_directory(root)) return problems;
+  for (const std::string& file : files_below(root)) {
+    if (file.ends_with(".htm")) check_page(fs::path(root) / file, problems);
   }
   return problems;
 }

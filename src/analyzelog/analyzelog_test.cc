@@ -1,5 +1,5 @@
-// Tests of the log reader: pieces, tokens, time stamps, keyword dispatch,
-// game boundaries and the run-wide ignore flag.
+// Tests of the log reader: tokens, time stamps, keywords, game ends and the
+// run's ignore flag (how lines are cut: reader_blocks_test.cc).
 #include "analyzelog/analyzelog.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +25,9 @@ TEST_F(analyzelog_test, read_time_forms) {
   const struct {
     const char* text;
     int seconds;
-  } rows[] = {{"12:34", 754},   {"125:07", 7507},      {"1234:56", 74096},
-              {":30", 30},      {"12x:34", 754},       {"7", 420},
-              {"", 0},          {"0:00.4", 0},         {"19.6", 1140},
-              {"-1:30", -30},   {"99999999:00", 2147483647},
+  } rows[] = {{"12:34", 754}, {"1234:56", 74096}, {":30", 30},
+              {"12x:34", 754}, {"7", 420},         {"", 0},
+              {"-1:30", -30},  {"99999999:00", 2147483647},
               {"-99999999:00", -2147483647 - 1}};
   for (const auto& row : rows) {
     EXPECT_EQ(reader->read_time(row.text), row.seconds) << row.text;
@@ -38,151 +37,55 @@ TEST_F(analyzelog_test, read_time_forms) {
 
 TEST_F(analyzelog_test, tokens) {
   open_log("");
-  const std::string long_token(300, 'x');
   const struct {
     std::string line;
     char separator;
-    const char* tokens;  // the first four tokens, joined by '|'
+    std::string tokens;  // the first four tokens, joined by '|'
   } rows[] = {
       {"  a   b c", ' ', "a|b|c|"},
       {"n\\Name\\\\t\\1", '\\', "n|Name|t|1"},
       {"k\\ in ner \\v", '\\', "k|in ner |v|"},
       {"a b\r\nc", ' ', "a|b||"},
       {"x: rest of  line\r\n", '\n', "x: rest of  line|||"},
-      {long_token + " after", ' ', nullptr},
+      {std::string(300, 'x') + " after", ' ',
+       std::string(255, 'x') + "|after||"},
   };
   for (const auto& row : rows) {
-    std::string token, joined;
+    std::string token;
     reader->first_token(row.line.c_str(), token, row.separator);
-    joined = token;
+    std::string joined = token;
     for (int i = 0; i < 3; ++i) {
       reader->next_token(token, row.separator);
       joined += "|" + token;
     }
-    if (row.tokens != nullptr) {
-      EXPECT_EQ(joined, row.tokens) << row.line;
-    } else {
-      EXPECT_EQ(joined, std::string(255, 'x') + "|after||") << "long token";
-    }
+    EXPECT_EQ(joined, row.tokens) << row.line;
   }
 }
 
-TEST_F(analyzelog_test, sample_lines_and_time_stamps) {
-  const struct {
-    const char* line;
-    bool counted;
-    int time;
-  } rows[] = {
-      {"  0:00 ------------------------------------------------------------",
-       false, 0},
-      {"", false, 0},
-      {"Kill: 1 2 7: free text", false, 0},
-      {" 12:34 Kill: 1 2 7: free text", true, 754},
-      {"125:07 Kill: 1 2 7: free text", true, 7507},
-      {"1234:56Kill: 1 2 7: free text", true, 74096},
-      {"  1:00 kill: 1 2 7: free text", false, 0},
-      {"123456789 Kill: 1 2 7:", false, 0},
-  };
-  for (const auto& row : rows) {
-    reader.reset();
-    game.reset();  // a fresh record for every line
-    open_log(std::string(TWO_PLAYERS) + row.line + "\n");
-    EXPECT_EQ(next_game(), 0);
-    EXPECT_EQ(player("A").kills[7], row.counted ? 1u : 0u) << row.line;
-    EXPECT_EQ(reader->last_time, row.time) << row.line;
-  }
-}
-
-TEST_F(analyzelog_test, pieces_are_cut_as_by_fgets) {
-  // The second line starts exactly at character 2046 of the first piece;
-  // a boundary one off would read its time stamp as 0.
-  std::string prefix = "  0:01 say: A: ";
-  std::string line = prefix + std::string(2046 - prefix.size(), 'x') +
-                     "9:00 Kill: 1 2 7: free text\n";
-  open_log(std::string(TWO_PLAYERS) + line + "  9:30 say: A: end\n");
-  EXPECT_EQ(next_game(), 0);
-  EXPECT_EQ(player("A").kills[7], 1u);
-  EXPECT_EQ(reader->last_time, 540);
-  EXPECT_EQ(reader->position(),
-            static_cast<int64_t>(std::string(TWO_PLAYERS).size() +
-                                 line.size() + 19));
-}
-
-TEST_F(analyzelog_test, nul_byte_ends_the_line) {
-  std::string log = std::string(TWO_PLAYERS) + "  0:05 Kill: 1 2 7";
-  log += '\0';
-  log += " 0:06 Kill: 1 2 7\n  0:08 Kill: 2 1 6\n";
-  open_log(log);
-  EXPECT_EQ(next_game(), 0);
-  EXPECT_EQ(player("A").kills[0], 1u);
-  EXPECT_EQ(player("B").kills[0], 1u);
-  EXPECT_EQ(reader->last_time, 8);
-}
-
-TEST_F(analyzelog_test, lines_across_block_boundaries) {
-  std::string log = TWO_PLAYERS;
-  int kills = 0;
-  // Lines of varying length, well over two blocks of the reader.
-  while (log.size() < 3 * analyzelog::BLOCK_SIZE) {
-    log += "  1:00 Kill: 1 2 7: " + std::string(kills % 97, 'p') + "\n";
-    ++kills;
-  }
-  log += "  2:00 ShutdownGame:\n";
-  open_log(log);
-  EXPECT_EQ(next_game(), 1);
-  EXPECT_EQ(player("A").kills[7], static_cast<uint32_t>(kills));
-  EXPECT_EQ(reader->position(), static_cast<int64_t>(log.size()));
-  EXPECT_EQ(next_game(), 0);
-}
-
-TEST_F(analyzelog_test, game_boundaries) {
+// Time stamp forms, keywords and game ends: {log, finished games, the
+// last time stamp read}.
+TEST_F(analyzelog_test, time_stamps_keywords_and_game_ends) {
   const struct {
     const char* log;
     int games;
+    int time;
   } rows[] = {
-      {"", 0},
-      {"  0:00 InitGame: \\g_gametype\\0\n  1:00 Kill: 1 2 7:\n", 0},
-      {"  0:00 ShutdownGame:\n", 1},
+      {"", 0, 0},
+      {"  0:00 InitGame: \\g_gametype\\0\n  1:00 Kill: 1 2 7:\n", 0, 60},
       {"  0:00 InitGame:\n  1:00 ShutdownGame:\n  1:00 InitGame:\n"
-       "  2:00 ShutdownGame:\n  2:00 InitGame:\n",
-       2},
-      {"  1:00 ShutdownGame:", 1},  // no final line feed
-      {"1001:01ShutdownGame:\n", 1},
-      {"  0:01 ShutdownGame:x\n  0:02 Exit: Timelimit hit.\n", 0},
+       "  2:00 ShutdownGame:\n  2:05 InitGame:\n",
+       2, 125},
+      {"125:07 ShutdownGame:", 1, 7507},     // no final line feed
+      {"1001:01ShutdownGame:\n", 1, 60061},  // run together
+      {"  0:01 ShutdownGame:x\n  0:02 shutdowngame:\n", 0, 0},
+      {"123456789 ShutdownGame:\n  0:03 ----ShutdownGame:\n", 0, 0},
   };
   for (const auto& row : rows) {
     open_log(row.log);
     EXPECT_EQ(count_games(), row.games) << row.log;
+    EXPECT_EQ(reader->last_time, row.time) << row.log;
     EXPECT_FALSE(game->running) << row.log;
   }
-}
-
-TEST_F(analyzelog_test, end_of_log_closes_the_game_at_the_last_time) {
-  open_log(std::string(TWO_PLAYERS) + "  0:30 ClientConnect: 1\n" +
-           "  1:40 Item: 1 item_quad\n");
-  EXPECT_EQ(next_game(), 0);
-  EXPECT_EQ(player("A").playtime, 70);
-  EXPECT_FALSE(game->running);
-}
-
-TEST_F(analyzelog_test, warmup_is_not_recorded) {
-  open_log(std::string(TWO_PLAYERS) +
-           "  0:05 Kill: 1 2 7:\n"
-           "  0:10 Warmup:\n"
-           "  0:11 Kill: 1 2 7:\n"
-           "  0:12 Item: 1 item_quad\n"
-           "  0:20 InitGame: \\g_gametype\\0\n"
-           "  0:21 Kill: 1 2 7:\n"
-           "  0:25 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
-           "  0:26 ClientUserinfoChanged: 2 n\\B\\t\\0\n"
-           "  0:27 Game_Start:\n"
-           "  0:28 Kill: 2 1 7:\n"
-           "  0:29 ShutdownGame:\n");
-  EXPECT_EQ(next_game(), 1);
-  EXPECT_EQ(game->get_num_players(), 4);  // the slots were emptied
-  EXPECT_EQ(game->get_player(0).kills[0], 1u);
-  EXPECT_EQ(game->get_player(0).items, 0);
-  EXPECT_EQ(game->get_player(3).kills[0], 1u);
 }
 
 TEST_F(analyzelog_test, ignore_events_carries_across_games_and_readers) {

@@ -23,7 +23,6 @@ class configdata {
   static constexpr int DEFAULT_GAMES_PER_FILE = 50;
 
   configdata();
-  virtual ~configdata() = default;
   configdata(const configdata&) = delete;
   configdata& operator=(const configdata&) = delete;
 

@@ -4,21 +4,18 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <string>
+
+#include "diverse/text_format.h"
 
 namespace {
 
 fatal_hook installed_hook = nullptr;
 
 std::string format_message(const char* format, va_list args) {
-  va_list copy;
-  va_copy(copy, args);
-  int length = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  if (length < 0) return format;
-  std::vector<char> text(static_cast<size_t>(length) + 1);
-  std::vsnprintf(text.data(), text.size(), format, args);
-  return std::string(text.data(), static_cast<size_t>(length));
+  std::string message;
+  append_vformat(message, format, args);
+  return message;
 }
 
 }  // namespace

@@ -9,22 +9,25 @@ const char* const COLOUR_NAMES[8] = {"black", "red",  "lime",   "yellow",
                                      "blue",  "cyan", "purple", "white"};
 
 // Walks the raw name: on_colour(number) for each colour code, on_text(c)
-// for each visible character (the first caret of a caret pair included).
-template <typename Colour, typename Text>
-void scan_funname(std::string_view raw, Colour on_colour, Text on_text) {
+// for each visible character (the first caret of a caret pair included) and
+// on_lone_caret() for a caret that ends the name, which shows nothing.
+template <typename Colour, typename Text, typename LoneCaret>
+void scan_funname(std::string_view raw, Colour on_colour, Text on_text,
+                  LoneCaret on_lone_caret) {
   size_t i = 0;
   while (i < raw.size()) {
     char c = raw[i];
     if (c != COLOUR_ESCAPE) {
-      on_text(c, i);
+      on_text(c);
       ++i;
     } else if (i + 1 >= raw.size()) {
-      ++i;  // a trailing caret is dropped
+      on_lone_caret();
+      ++i;
     } else if (raw[i + 1] == COLOUR_ESCAPE) {
-      on_text(c, i);  // visible caret; the second is examined afresh
+      on_text(c);  // visible caret; the second is examined afresh
       ++i;
     } else {
-      on_colour(static_cast<unsigned char>(raw[i + 1]) % 8, i);
+      on_colour(static_cast<unsigned char>(raw[i + 1]) % 8);
       i += 2;
     }
   }
@@ -45,7 +48,8 @@ std::string funname_to_html(std::string_view raw) {
   std::string result;
   bool font_open = false;
   int pending = -1;
-  // A pending colour opens its element at whatever position comes next.
+  // A pending colour opens its element at whatever position comes next, a
+  // final lone caret included (so "Red^1^" ends in an empty red element).
   auto open_pending = [&]() {
     if (pending < 0) return;
     if (font_open) result += "</font>";
@@ -57,14 +61,15 @@ std::string funname_to_html(std::string_view raw) {
   };
   scan_funname(
       raw,
-      [&](int colour, size_t) {
+      [&](int colour) {
         open_pending();
         pending = colour;
       },
-      [&](char c, size_t) {
+      [&](char c) {
         open_pending();
         append_html_char(result, c);
-      });
+      },
+      open_pending);
   if (font_open) result += "</font>";
   return result;
 }
@@ -72,15 +77,14 @@ std::string funname_to_html(std::string_view raw) {
 std::string funname_to_ascii(std::string_view raw) {
   std::string result;
   scan_funname(
-      raw, [](int, size_t) {},
-      [&](char c, size_t) { append_html_char(result, c); });
+      raw, [](int) {}, [&](char c) { append_html_char(result, c); }, [] {});
   return result;
 }
 
 std::string funname_to_text(std::string_view raw) {
   std::string result;
   scan_funname(
-      raw, [](int, size_t) {}, [&](char c, size_t) { result += c; });
+      raw, [](int) {}, [&](char c) { result += c; }, [] {});
   return result;
 }
 

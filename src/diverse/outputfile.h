@@ -14,7 +14,7 @@
 class outputfile {
  public:
   outputfile() = default;
-  virtual ~outputfile();  // closes (and checks) an open stream
+  ~outputfile();  // closes (and checks) an open stream
   outputfile(const outputfile&) = delete;
   outputfile& operator=(const outputfile&) = delete;
 

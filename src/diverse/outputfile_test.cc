@@ -1,33 +1,16 @@
-// Tests of the output file wrapper: writing, appending, failures.
+// Tests of the output file wrapper's failures (the sample run writes and
+// appends; tests/failure_path_test.cc checks that failures end the run
+// with status 1).
 #include "diverse/outputfile.h"
-
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
 
-#include "output/page_test_util.h"
+#include "test_util.h"
 
 namespace {
 
 class outputfile_test : public temp_folder_test {};
-
-TEST_F(outputfile_test, open_print_append_close) {
-  write_file("d.txt", "old\r\n");
-  {
-    outputfile file;
-    file.open_append("d.txt");
-    EXPECT_TRUE(file.is_open());
-    EXPECT_EQ(file.print("%s %i %%\r\n", "x", 5), 0);
-    file.write(std::string("a\0b", 3));
-  }  // the destructor closes
-  EXPECT_EQ(read_file("d.txt"), std::string("old\r\nx 5 %\r\na\0b", 15));
-  outputfile file;
-  EXPECT_EQ(file.open("d.txt"), 0);
-  EXPECT_EQ(file.close(), 0);
-  EXPECT_FALSE(file.is_open());
-  EXPECT_EQ(read_file("d.txt"), "");  // open truncates
-}
 
 TEST_F(outputfile_test, open_failure_is_fatal) {
   outputfile file;
@@ -53,27 +36,6 @@ TEST_F(outputfile_test, lost_data_is_fatal) {
         << size;
     EXPECT_FALSE(file.is_open()) << size;
   }
-}
-
-TEST(outputfile_death_test, failures_end_the_run_with_status_1) {
-  auto full_page = [] {
-    std::freopen("/dev/null", "r", stdin);
-    dup2(2, 1);
-    outputfile file;
-    file.open("/dev/full");
-    file.print("<html>");
-    file.close();
-  };
-  EXPECT_EXIT(full_page(), testing::ExitedWithCode(1),
-              "ERROR: Couldn't write /dev/full");
-  auto missing_folder = [] {
-    std::freopen("/dev/null", "r", stdin);
-    dup2(2, 1);
-    outputfile file;
-    file.open("/nonexistent_folder/game_1.htm");
-  };
-  EXPECT_EXIT(missing_folder(), testing::ExitedWithCode(1),
-              "ERROR: Couldn't open /nonexistent_folder/game_1.htm");
 }
 
 }  // namespace

@@ -92,3 +92,23 @@ void append_vformat(std::string& out, const char* format, va_list args) {
   va_end(rest);
   va_end(original);
 }
+
+void append_format(std::string& out, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  append_vformat(out, format, args);
+  va_end(args);
+}
+
+std::string formatted(const char* format, ...) {
+  std::string text;
+  va_list args;
+  va_start(args, format);
+  append_vformat(text, format, args);
+  va_end(args);
+  return text;
+}
+
+void append_decimal(std::string& out, long long value) {
+  append_number(out, value);
+}

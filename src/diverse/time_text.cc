@@ -1,8 +1,9 @@
 // Duration texts and the local date line.
 #include "diverse/time_text.h"
 
-#include <cstdio>
 #include <ctime>
+
+#include "diverse/text_format.h"
 
 namespace diverse {
 
@@ -10,27 +11,18 @@ int get_hours(int seconds) { return seconds / 3600; }
 int get_minutes(int seconds) { return (seconds % 3600) / 60; }
 int get_seconds(int seconds) { return (seconds % 3600) % 60; }
 
-namespace {
-template <typename... Args>
-std::string format_text(const char* format, Args... args) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, args...);
-  return text;
-}
-}  // namespace
-
 std::string time_to_hms(int seconds) {
-  return format_text("%02i:%02i:%02i h", get_hours(seconds),
+  return formatted("%02i:%02i:%02i h", get_hours(seconds),
                      get_minutes(seconds), get_seconds(seconds));
 }
 
 std::string time_to_hm(int seconds) {
-  return format_text("%02i:%02i h", get_hours(seconds), get_minutes(seconds));
+  return formatted("%02i:%02i h", get_hours(seconds), get_minutes(seconds));
 }
 
 std::string time_to_min(int seconds) {
   // hours * 60 + minutes cannot overflow: |hours| <= 596523.
-  return format_text("%i:%02i min",
+  return formatted("%i:%02i min",
                      get_hours(seconds) * 60 + get_minutes(seconds),
                      get_seconds(seconds));
 }

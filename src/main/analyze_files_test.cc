@@ -26,7 +26,8 @@ class analyze_files_test : public temp_folder_test {};
 TEST_F(analyze_files_test, no_matching_file_is_fatal) {
   fs::create_directory("folder.log");
   write_file(".hidden.log", duel("q3dm1", "a", "b"));
-  for (const char* args : {"-x", "'*.log'", "missing.log"}) {
+  for (const char* args :
+       {"-x", "'*.log'", "missing.log", "none.log other.log"}) {
     run_result run = run_morv(folder, args);
     EXPECT_EQ(run.status, 1) << args;
     EXPECT_TRUE(run.output.ends_with(
@@ -38,27 +39,30 @@ TEST_F(analyze_files_test, no_matching_file_is_fatal) {
 TEST_F(analyze_files_test, games_are_numbered_across_files_in_name_order) {
   write_file("b.log", duel("second", "x", "y"));
   write_file("A.LOG", duel("first", "x", "y") + duel("again", "x", "z"));
-  run_result run = run_morv(folder, "'*.log' -l");
+  run_result run = run_morv(folder, "'*.log'");
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_LT(run.output.find("Parsing A.LOG"), run.output.find("Parsing b.log"));
   EXPECT_NE(read_file("morv_games/game_1.htm").find("first"), std::string::npos);
   EXPECT_NE(read_file("morv_games/game_3.htm").find("second"),
             std::string::npos);
-  // One chat page for the whole run, completed once.
-  std::string chat = read_file("chat.htm");
-  EXPECT_NE(chat.find("<p><i><b>Game 4</b></i></p>\r\n</body></html>"),
-            std::string::npos);
-  EXPECT_EQ(chat.find("<title>", 10), std::string::npos);
 }
 
-TEST_F(analyze_files_test, folder_part_of_the_log_argument_is_searched) {
+// As a shell expands *.log: every argument is read, in the order given,
+// as one run, its folder part searched; one that matches nothing warns
+// where it would have been read.
+TEST_F(analyze_files_test, several_log_arguments_are_one_run) {
   fs::create_directory("Logs");
-  write_file("Logs/server.log", duel("q3dm1", "a", "b"));
-  run_result run = run_morv(folder, "'Logs/SERVER*.LOG'");
+  write_file("b.log", duel("second", "x", "y"));
+  write_file("Logs/a.log", duel("first", "x", "y"));
+  run_result run = run_morv(folder, "b.log 'none*.log' 'Logs/A*.LOG'");
   ASSERT_EQ(run.status, 0) << run.output;
-  EXPECT_NE(run.output.find("\nParsing Logs/server.log ["),
-            std::string::npos) << run.output;
-  EXPECT_TRUE(file_exists("morv_games/game_1.htm"));
+  const size_t b = run.output.find("\nParsing b.log [");
+  const size_t none =
+      run.output.find("\nWARNING: no logfile matches none*.log\n");
+  const size_t a = run.output.find("\nParsing Logs/a.log [");
+  EXPECT_TRUE(b < none && none < a && a != std::string::npos) << run.output;
+  EXPECT_NE(read_file("morv_games/game_2.htm").find("first"),
+            std::string::npos);
 }
 
 TEST_F(analyze_files_test, stylesheet_is_copied_once_and_kept) {
@@ -71,8 +75,6 @@ TEST_F(analyze_files_test, stylesheet_is_copied_once_and_kept) {
                               "morv.css to results folder\n"),
             std::string::npos) << first.output;
   EXPECT_EQ(read_file("site/morv.css"), "body { color: red }");
-  EXPECT_NE(read_file("site/players.htm").find("HREF=\"morv.css\""),
-            std::string::npos);
   EXPECT_NE(read_file("site/morv_games/game_1.htm").find("HREF=\"../morv.css\""),
             std::string::npos);
 
@@ -85,16 +87,29 @@ TEST_F(analyze_files_test, stylesheet_is_copied_once_and_kept) {
   EXPECT_FALSE(file_exists("site/morv_games/stale.htm"));
 }
 
-TEST_F(analyze_files_test, output_folder_that_cannot_be_made_is_fatal) {
-  write_file("blocker", "a file where a folder must go");
-  write_file("morv.cfg", "output_directory \"blocker/site\"\n");
+// Missing parents are made (as mkdir -p); a file in the way is fatal.
+TEST_F(analyze_files_test, output_folder_is_made_with_its_parents) {
   write_file("g.log", duel("q3dm1", "a", "b"));
-  run_result run = run_morv(folder, "g.log");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(run.output.ends_with(
-      "\nERROR: Couldn't open blocker/site\n\nPress ENTER to exit"))
-      << run.output;
-  EXPECT_FALSE(file_exists("players.htm"));
+  write_file("blocker", "a file where a folder must go");
+  const struct {
+    const char* folder;
+    int status;
+    const char* output_end;
+  } rows[] = {
+      {"out/deep/site", 0, "seconds elapsed\n"},
+      {"blocker/site", 1,
+       "\nERROR: Couldn't open blocker/site\n\nPress ENTER to exit"},
+  };
+  for (const auto& row : rows) {
+    write_file("morv.cfg", std::string("output_directory \"") + row.folder +
+                               "\"\n");
+    run_result run = run_morv(folder, "g.log");
+    EXPECT_EQ(run.status, row.status) << row.folder;
+    EXPECT_TRUE(run.output.ends_with(row.output_end)) << run.output;
+    EXPECT_EQ(file_exists(std::string(row.folder) + "/morv_games/game_1.htm"),
+              row.status == 0)
+        << row.folder;
+  }
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 class chat_log {
  public:
   chat_log() = default;
-  virtual ~chat_log() = default;
   chat_log(const chat_log&) = delete;
   chat_log& operator=(const chat_log&) = delete;
 

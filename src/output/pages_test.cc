@@ -3,18 +3,27 @@
 #include <string>
 #include <vector>
 
-#include "config/configdata.h"
 #include "config/sortkey.h"
-#include "output/page_test_util.h"
+#include "diverse/outputfile.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
-#include "stats/resultdata.h"
-#include "stats/resultdata_total.h"
+#include "stats/game_test_util.h"
+#include "test_util.h"
 
 namespace {
 
 class pages_test : public temp_folder_test {
  protected:
+  // The bytes that write puts into a fresh file.
+  template <typename write_fn>
+  std::string written_by(write_fn write) {
+    {
+      outputfile file;
+      file.open("piece.htm");
+      write(file);
+    }
+    return read_file("piece.htm");
+  }
   configdata config;
   resultdata_total totals{config};
 };
@@ -63,17 +72,9 @@ TEST_F(pages_test, opponents_below_the_limits_are_summed_as_unlisted) {
   // Ann 0, Bob 1, Cid 2, Dan 3: Cid stays below two kills, Dan never
   // fights Ann.
   resultdata game{config};
-  for (const char* name : {"Ann", "Bob", "Cid", "Dan"}) {
-    game.get_player(game.add_player()).set_name(name);
-  }
-  for (auto [k, v] : std::vector<std::pair<int, int>>{
-           {0, 1}, {0, 1}, {0, 1}, {1, 0}, {1, 0}, {0, 2}, {2, 0}, {3, 2},
-           {3, 2}}) {
-    game.count_kill(k, v, 0);
-    game.get_player(k).kills[0]++;
-    game.get_player(v).killed[0]++;
-  }
-  totals.add_game(game);
+  add_game(totals, game, {"Ann", "Bob", "Cid", "Dan"},
+           {{0, 1}, {0, 1}, {0, 1}, {1, 0}, {1, 0}, {0, 2}, {2, 0}, {3, 2},
+            {3, 2}});
   player_t& ann = *totals.players[0];
   ann.listed = true;
   totals.finish_opponents();

@@ -2,22 +2,15 @@
 #include "stats/resultdata.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <string>
 
 #include "diverse/outputfile.h"
+#include "diverse/text_format.h"
 #include "diverse/time_text.h"
 #include "stats/datafile.h"
 
 namespace {
-
-template <typename... Args>
-void append_format(std::string& text, const char* format, Args... args) {
-  char buffer[64];
-  int length = std::snprintf(buffer, sizeof buffer, format, args...);
-  if (length > 0) text.append(buffer, static_cast<size_t>(length));
-}
 
 // Weapon slots of the per-player lines, in their order.
 constexpr std::array<int, 14> PLAYER_LINE_SLOTS = {1,  2,  3,  4,  6,  8,  10,
@@ -46,11 +39,8 @@ void resultdata::append_datafile(const char* filename) const {
       append_format(block, "kills (%i,%i): ", i, w);
       // The matrix is most of the file: its numbers go without printf.
       for (int j = 0; j < num_players; ++j) {
-        char digits[16];
-        char* end = std::to_chars(digits, digits + sizeof digits,
-                                  get_kills(i, j, w)).ptr;
-        *end++ = ' ';
-        block.append(digits, static_cast<size_t>(end - digits));
+        append_decimal(block, get_kills(i, j, w));
+        block += ' ';
       }
       block += "\r\n";
       // A full game's matrix runs to megabytes: write it as it grows.

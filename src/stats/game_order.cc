@@ -94,25 +94,6 @@ void resultdata::collapse_team_histories() {
   }
 }
 
-void resultdata::swap_players(int i, int j) {
-  if (i == j) return;
-  player_t kept(players[i]);
-  players[i] = players[j];
-  players[j] = kept;
-  for (int w = 0; w < MAX_WEAPONS; ++w) {
-    for (int k = 0; k < num_players; ++k) {
-      std::swap(kill_matrix[matrix_index(k, i, w)],
-                kill_matrix[matrix_index(k, j, w)]);
-    }
-  }
-  for (int w = 0; w < MAX_WEAPONS; ++w) {
-    for (int k = 0; k < num_players; ++k) {
-      std::swap(kill_matrix[matrix_index(i, k, w)],
-                kill_matrix[matrix_index(j, k, w)]);
-    }
-  }
-}
-
 void resultdata::remove_bots() {
   if (config.skip_bots) compact(is_human);
 }

@@ -11,6 +11,7 @@
 
 #include "config/sortkey.h"
 #include "diverse/fatal_error.h"
+#include "diverse/text_format.h"
 #include "stats/exchange_order.h"
 #include "stats/sort_value.h"
 
@@ -60,17 +61,15 @@ void apply_order(std::vector<entry>& list, const std::vector<int>& order) {
 // p_count for pass k, each erasing the previous one; written in blocks.
 void print_progress(int p_count) {
   std::string block;
-  char figure[32];
-  int length = 0;
+  std::string figure;
   int shown = -1;
   for (int k = 1; k < p_count; ++k) {
     int percent = static_cast<int>(int64_t{k} * 100 / p_count);
     if (percent != shown) {
-      length = std::snprintf(figure, sizeof figure,
-                             "\b\b\b\b\b\b\b(%3i %%)", percent);
+      figure = formatted("\b\b\b\b\b\b\b(%3i %%)", percent);
       shown = percent;
     }
-    block.append(figure, static_cast<size_t>(length));
+    block += figure;
     if (block.size() >= 1 << 16) {
       std::fwrite(block.data(), 1, block.size(), stdout);
       block.clear();

@@ -3,15 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "config/configdata.h"
 #include "config/sortkey.h"
-#include "stats/resultdata.h"
-#include "stats/resultdata_total.h"
+#include "stats/game_test_util.h"
 #include "test_util.h"
 
 namespace {
 
-class ranking_test : public testing::Test {
+class ranking_test : public totals_test {
  protected:
   player_t& add(const std::string& name, int kills, int games = 1,
                 int playtime = 60) {
@@ -30,26 +28,6 @@ class ranking_test : public testing::Test {
     for (const player_t* p : totals.ranking_rows(n)) names += p->name + " ";
     return names;
   }
-  // A game of the named players with weapon-1 kills (killer, victim).
-  void add_game(const std::vector<std::string>& names,
-                const std::vector<std::pair<int, int>>& kills) {
-    game.reset();
-    for (const std::string& name : names) {
-      game.get_player(game.add_player()).set_name(name);
-    }
-    for (auto [killer, victim] : kills) {
-      for (int w : {0, 1}) {
-        game.count_kill(killer, victim, w);
-        game.get_player(killer).kills[w]++;
-        game.get_player(victim).killed[w]++;
-      }
-    }
-    totals.add_game(game);
-  }
-
-  configdata config;
-  resultdata game{config};
-  resultdata_total totals{config};
 };
 
 TEST_F(ranking_test, rows_by_top_n_max_players_and_limits) {

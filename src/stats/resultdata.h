@@ -117,8 +117,6 @@ class resultdata {
   // descending, or alphabetical for the name, unless reverse is set. The
   // order of equal keys follows from the exchanges.
   void sort(int key, bool reverse);
-  // Exchanges two player records with their matrix rows and columns.
-  void swap_players(int i, int j);
   // Drop players (keeping the order of the rest and the matrix): bots
   // when skip_bots is on; players that neither fragged nor died.
   void remove_bots();
