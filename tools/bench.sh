@@ -1,26 +1,39 @@
 #!/bin/sh
 # Builds Morv in Release, generates the benchmark logs with loggen and
 # prints one table: for each case the input size, Morv's wall time,
-# throughput and peak RSS, and the wall time of `wc -l` on the same file
-# measured in the same run, with the ratio of the two. The generated logs
+# throughput and peak RSS, and what reading the log and writing the same
+# files cost on this machine in the same run: the wall time of `wc -l` on
+# the log and of `cp -r` of the site Morv just wrote to a fresh folder on
+# the same file system, with the ratio morv / (wc -l + cp -r). The logs
 # and the sites written from them live in a temporary folder that is
 # removed at the end.
 #
 # Environment: MORV_BENCH_BUILD (build folder, default build-bench in the
-# source tree), TMPDIR (where the temporary folder goes; default /dev/shm
-# when memory allows, else /tmp), MORV_BENCH_CASES (the cases to run,
-# default "a b c d e").
+# source tree), MORV_BENCH_BINARY (a prebuilt morv to measure instead of
+# the one built from this tree, e.g. an older commit's; loggen still comes
+# from the build folder), MORV_SHARED (the shared data folder holding
+# corpus/real, default ../shared beside the source tree), TMPDIR (where
+# the temporary folder goes; default /dev/shm when memory allows, else
+# /tmp), MORV_BENCH_CASES (the cases to run, default "a b c d e r j";
+# c0 runs the 100 MiB log of case c alone).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MORV_BENCH_BUILD:-$root/build-bench}
-cases=${MORV_BENCH_CASES:-a b c d e}
+cases=${MORV_BENCH_CASES:-a b c d e r j}
+shared=${MORV_SHARED:-$root/../shared}
 need_mib=8192
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   >/dev/null
-cmake --build "$build" -j2 --target morv loggen >/dev/null
-morv=$build/morv
+if [ -n "${MORV_BENCH_BINARY:-}" ]; then
+  cmake --build "$build" -j2 --target loggen >/dev/null
+  morv=$(cd "$(dirname "$MORV_BENCH_BINARY")" && pwd)/$(basename \
+    "$MORV_BENCH_BINARY")
+else
+  cmake --build "$build" -j2 --target morv loggen >/dev/null
+  morv=$build/morv
+fi
 loggen=$build/loggen
 
 # The 1 GiB case writes about 5.5 GB of pages. On a disk, write-back of
@@ -59,39 +72,81 @@ time_wc() {
   awk -v t="$best" 'BEGIN { printf "%.3f", t / 1e9 }'
 }
 
-# Runs morv on log $2 inside folder $1 with the options -d -l; prints
-# "seconds peak_kib cpu_seconds" (user and system time: on a machine
-# shared with other work the wall time alone can mislead).
-# "Command exited with non-zero status" stands before the figures when
-# morv failed; the case is then marked in the table.
+# Runs morv in folder $1/site (made here) on log $2 of folder $1 with the
+# options -d -l and any further options $3...; prints "seconds peak_kib
+# cpu_seconds" (user and system time: on a machine shared with other work
+# the wall time alone can mislead). "Command exited with non-zero status"
+# stands before the figures when morv failed; the case is then marked in
+# the table.
 time_morv() {
+  dir=$1
+  log=$2
+  shift 2
+  mkdir "$dir/site"
   (
-    cd "$1"
-    /usr/bin/time -f "%e %M %U %S" -o "$1/time.txt" "$morv" "$2" -d -l \
-      </dev/null >"$1/console.txt" 2>&1 || echo "morv failed" >&2
+    cd "$dir/site"
+    /usr/bin/time -f "%e %M %U %S" -o "$dir/time.txt" "$morv" "$dir/$log" \
+      -d -l "$@" </dev/null >"$dir/console.txt" 2>&1 || echo "morv failed" >&2
   )
-  tail -n 1 "$1/time.txt" | awk '{ print $1, $2, $3 + $4 }'
+  tail -n 1 "$dir/time.txt" | awk '{ print $1, $2, $3 + $4 }'
 }
 
-printf "%-30s %10s %8s %8s %7s %8s %7s %7s\n" case input morv_s cpu_s \
-  "MB/s" rss_MiB wc_s ratio
-# Runs one case: label, folder, log file name. Leaves its figures in
-# $tmp/<folder>.result ("seconds peak_kib cpu_seconds").
+# Wall time in seconds of one `cp -r` of the site in folder $1/site to a
+# fresh folder beside it (same file system), or "-" when the file system
+# lacks room for a second copy. The copy is removed at once.
+time_cp() {
+  site_kib=$(du -sk "$1/site" | awk '{ print $1 }')
+  free_kib=$(df -Pk "$1" | awk 'NR == 2 { print $4 }')
+  if [ "$free_kib" -lt $((site_kib + 262144)) ]; then
+    echo "-"
+    return
+  fi
+  start=$(now_ns)
+  cp -r "$1/site" "$1/site_copy"
+  t=$(( $(now_ns) - start ))
+  rm -rf "$1/site_copy"
+  awk -v t="$t" 'BEGIN { printf "%.3f", t / 1e9 }'
+}
+
+load_start=$(cut -d ' ' -f 1-3 /proc/loadavg)
+printf "%-30s %10s %8s %8s %7s %8s %9s %7s %7s %7s\n" case input morv_s \
+  cpu_s "MB/s" rss_MiB site_MiB wc_s cp_s ratio
+# Runs one case: label, result key, folder, log file name, further morv
+# options. Leaves its figures in $tmp/<key>.result ("seconds peak_kib
+# cpu_seconds") and removes the site, keeping the log for another run.
 run_case() {
   label=$1
-  dir=$tmp/$2
-  log=$3
+  key=$2
+  dir=$tmp/$3
+  log=$4
+  shift 4
   bytes=$(wc -c <"$dir/$log")
   wc_s=$(time_wc "$dir/$log")
-  set -- $(time_morv "$dir" "$log")
-  echo "$1 $2 $3" >"$dir.result"
+  set -- $(time_morv "$dir" "$log" "$@")
+  echo "$1 $2 $3" >"$tmp/$key.result"
+  site_kib=$(du -sk "$dir/site" | awk '{ print $1 }')
+  cp_s=$(time_cp "$dir")
   awk -v label="$label" -v b="$bytes" -v s="$1" -v k="$2" -v c="$3" \
-    -v w="$wc_s" \
+    -v w="$wc_s" -v site="$site_kib" -v cp="$cp_s" \
     'BEGIN { mib = b / 1048576;
-             printf "%-30s %6.0f MiB %8.2f %8.2f %7.0f %8.1f %7.3f %7.1f\n",
+             ratio = (cp == "-" ? "-" : \
+                      sprintf("%.1f", (w + cp > 0 ? s / (w + cp) : 0)));
+             printf "%-30s %6.0f MiB %8.2f %8.2f %7.0f %8.1f %9.0f %7.3f" \
+                    " %7s %7s\n",
                     label, mib, s, c, (s > 0 ? b / 1e6 / s : 0), k / 1024,
-                    w, (w > 0 ? s / w : 0) }'
-  rm -rf "$dir"
+                    site / 1024, w, cp, ratio }'
+  rm -rf "$dir/site" "$dir/time.txt" "$dir/console.txt"
+}
+
+# Concatenates the real logs of the shared corpus $2 times into
+# folder $1, in name order.
+concat_real() {
+  mkdir -p "$tmp/$1"
+  i=0
+  while [ "$i" -lt "$2" ]; do
+    cat "$shared"/corpus/real/*.log >>"$tmp/$1/server.log"
+    i=$((i + 1))
+  done
 }
 
 generate() {
@@ -101,34 +156,56 @@ generate() {
   "$loggen" "$@" -o "$dir/server.log"
 }
 
+# Case j runs the log of case (c) again with --json, right after (c), so
+# it is done once inside case c when both are asked for.
+case " $cases " in *" j "*) json=yes ;; *) json=no ;; esac
 for c in $cases; do
   case $c in
     a) generate a --seed 1 --size 1G --players 32 --names 2000
-       run_case "(a) 1 GiB, 32 players" a server.log ;;
+       run_case "(a) 1 GiB, 32 players" a a server.log ;;
     b) generate b --seed 1 --size 256M --players 32 --names 2000
-       run_case "(b) 256 MiB, same settings" b server.log ;;
-    c) generate c1 --seed 2 --size 100M --players 32 --names 2000
+       run_case "(b) 256 MiB, same settings" b b server.log ;;
+    c0) generate c1 --seed 2 --size 100M --players 32 --names 2000
+       run_case "(c0) the 100 MiB log alone" c0 c1 server.log ;;
+    c|j)
+       if [ "$c" = j ] && [ -f "$tmp/j.result" ]; then continue; fi
+       generate c1 --seed 2 --size 100M --players 32 --names 2000
        mkdir -p "$tmp/c"
        for _ in 1 2 3 4 5 6 7 8 9 10; do
          cat "$tmp/c1/server.log" >>"$tmp/c/server.log"
        done
-       run_case "(c0) the 100 MiB log alone" c1 server.log
-       run_case "(c) 100 MiB log 10 times" c server.log ;;
+       if [ "$c" = c ]; then
+         run_case "(c0) the 100 MiB log alone" c0 c1 server.log
+       fi
+       rm -rf "$tmp/c1"
+       run_case "(c) 100 MiB log 10 times" c c server.log
+       if [ "$json" = yes ]; then
+         run_case "(j) (c) with --json" j c server.log --json
+       fi
+       rm -rf "$tmp/c" ;;
     d) generate d --seed 4 --players 32 --names 100000 --fresh 100 \
          --minutes 4 --games 6500
-       run_case "(d) 100,000 distinct names" d server.log ;;
+       run_case "(d) 100,000 distinct names" d d server.log ;;
     e) generate e --seed 5 --stress --games 0
-       run_case "(e) a game of 511 players" e server.log ;;
+       run_case "(e) a game of 511 players" e e server.log ;;
+    r) if ls "$shared"/corpus/real/*.log >/dev/null 2>&1; then
+         concat_real r 12
+         run_case "(r) real logs 12 times" r r server.log
+       else
+         echo "(r) skipped: no $shared/corpus/real"
+       fi ;;
     *) echo "bench: unknown case $c" >&2; exit 2 ;;
   esac
+  rm -rf "${tmp:?}/$c" "$tmp/c1"
 done
 
 # The targets, from the figures above.
 result() { [ -f "$tmp/$1.result" ] && cat "$tmp/$1.result"; }
 echo
-echo "cores: $(nproc); logs and sites in $tmp_parent"
+echo "cores: $(nproc); load average at start: $load_start, at end:" \
+  "$(cut -d ' ' -f 1-3 /proc/loadavg); logs and sites in $tmp_parent"
 ra=$(result a || true); rb=$(result b || true)
-rc=$(result c || true); rc0=$(result c1 || true)
+rc=$(result c || true); rc0=$(result c0 || true); rj=$(result j || true)
 if [ -n "$ra" ] && [ -n "$rb" ]; then
   echo "$ra $rb" | awk '{ printf "(a)/(b) time: %.2f wall, %.2f cpu" \
                           " (linear: at most 4.4)\n",
@@ -141,4 +218,10 @@ fi
 if [ -n "$rc" ] && [ -n "$rc0" ]; then
   echo "$rc $rc0" | awk '{ printf "(c)/(c0) peak RSS: %.2f (at most 1.2)\n",
                             $2 / $5 }'
+fi
+if [ -n "$rj" ] && [ -n "$rc" ]; then
+  echo "$rj $rc" | awk '{ printf "(j)/(c) --json: %.2f peak RSS (at most" \
+                            " 1.05), %.2f wall, %.2f cpu (at most 1.25)\n",
+                            $2 / $5, $1 / ($4 > 0 ? $4 : 0.01),
+                            $3 / ($6 > 0 ? $6 : 0.01) }'
 fi

@@ -81,29 +81,9 @@ struct run {
   int64_t position = 0;
 };
 
-run read_with_parse(const std::string& log) {
-  configdata config;
-  chat_log chat;
-  auto game = std::make_unique<resultdata>(config);
-  FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
-  run result;
-  bool ignore_events = false;
-  testing::internal::CaptureStdout();
-  {
-    analyzelog reader(stream, *game, config, chat, ignore_events);
-    game->reset();
-    while (reader.parse() == 1) {
-      result.games.push_back(describe(*game, reader.last_time));
-      game->reset();
-    }
-    result.position = reader.position();
-  }
-  result.console = testing::internal::GetCapturedStdout();
-  std::fclose(stream);
-  return result;
-}
-
-run read_with_fgets(const std::string& log) {
+// Reads the whole log with the block reader (parse), or by handing it
+// the pieces of a 2047-byte fgets one by one.
+run read_log(const std::string& log, bool with_fgets) {
   configdata config;
   chat_log chat;
   auto game = std::make_unique<resultdata>(config);
@@ -115,14 +95,19 @@ run read_with_fgets(const std::string& log) {
     analyzelog reader(stream, *game, config, chat, ignore_events);
     game->reset();
     char piece[2047];
-    while (std::fgets(piece, sizeof piece, stream) != nullptr) {
-      if (reader.parse_line(piece) == 1) {
-        result.games.push_back(describe(*game, reader.last_time));
-        game->reset();
+    auto next_game = [&] {
+      if (!with_fgets) return reader.parse() == 1;
+      while (std::fgets(piece, sizeof piece, stream) != nullptr) {
+        if (reader.parse_line(piece) == 1) return true;
       }
+      game->end_game(reader.last_time);
+      return false;
+    };
+    while (next_game()) {
+      result.games.push_back(describe(*game, reader.last_time));
+      game->reset();
     }
-    game->end_game(reader.last_time);
-    result.position = std::ftell(stream);
+    result.position = with_fgets ? std::ftell(stream) : reader.position();
   }
   result.console = testing::internal::GetCapturedStdout();
   std::fclose(stream);
@@ -133,8 +118,8 @@ run read_with_fgets(const std::string& log) {
 
 TEST(reader_blocks_test, block_reader_matches_fgets_pieces) {
   const std::string log = test_log();
-  run blocks = read_with_parse(log);
-  run pieces = read_with_fgets(log);
+  run blocks = read_log(log, false);
+  run pieces = read_log(log, true);
   ASSERT_GT(blocks.games.size(), 10u);
   // The first game: A picked up 9 items (2 per long line, 1 per other
   // pickup line), 2 of them quads (the second pieces of the long lines).

@@ -1,43 +1,71 @@
-// A small wrapper around a C stream through which every page, the chat log
-// and the data files are written.
+// A small buffered file writer through which every page, the chat log and
+// the data files are written.
 #ifndef MORV_DIVERSE_OUTPUTFILE_H_
 #define MORV_DIVERSE_OUTPUTFILE_H_
 
-#include <cstdio>
+#include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
 // One object per file being written; closed at construction, open between
-// open/open_append and close. Write errors are checked in one place: a
-// failed write, flush or close ends the run with "Couldn't write %s", so a
-// page is never silently left incomplete.
+// open/open_append and close. Text collects in the object's own 64 KiB
+// buffer and goes to the file in writes of that size. Write errors are
+// checked in one place: a failed write or close ends the run with
+// "Couldn't write %s", so a page is never silently left incomplete. When
+// the run ends through fatal_error (exit) while files are open, what they
+// hold is still written out, as a C stream's would be.
 class outputfile {
  public:
   outputfile() = default;
-  ~outputfile();  // closes (and checks) an open stream
+  ~outputfile();  // closes (and checks) an open file
   outputfile(const outputfile&) = delete;
   outputfile& operator=(const outputfile&) = delete;
 
-  // Opens for binary writing ("wb"); fatal "Couldn't open %s". Returns 0.
+  // Opens for writing, emptying the file; fatal "Couldn't open %s".
+  // Returns 0.
   int open(const char* name);
-  // Opens for binary appending ("ab"); fatal "Couldn't open %s". Returns 0.
+  // Opens for appending; fatal "Couldn't open %s". Returns 0.
   int open_append(const char* name);
-  // Closes the stream; fatal "Couldn't write %s" when data was lost.
+  // Writes out the buffer and closes; fatal "Couldn't write %s" when data
+  // was lost.
   int close();
   // Formatted write with printf semantics. Returns 0.
   int print(const char* format, ...) __attribute__((format(printf, 2, 3)));
-  // Unformatted write of text as it stands.
-  void write(std::string_view text);
+  // Unformatted write of text as it stands; ignored when not open.
+  void write(std::string_view text) {
+    if (text.size() < static_cast<size_t>(limit - next)) {
+      std::memcpy(next, text.data(), text.size());
+      next += text.size();
+    } else {
+      write_through(text);
+    }
+  }
+  // Writes value as %lld (and %i, %u for the values they take) would.
+  void write_int(long long value);
   bool is_open() const { return open_flag; }
   const std::string& file_name() const { return name; }
 
  private:
-  int open_mode(const char* name, const char* mode);
-  void check_stream();
+  int open_flags(const char* name, int flags);
+  void write_through(std::string_view text);
+  // Writes out the buffer; false when the file refused data.
+  bool flush_buffer();
+  // Closes after a refused write and ends the run.
+  [[noreturn]] void fail();
+  void link_open();
+  void unlink_open();
+  static void flush_open_files();
 
-  std::FILE* stream = nullptr;
+  int descriptor = -1;
   bool open_flag = false;
   std::string name;
+  std::unique_ptr<char[]> buffer;
+  char* next = nullptr;   // end of the buffered text
+  char* limit = nullptr;  // end of the buffer; equal to next when closed
+  outputfile* previous_open = nullptr;
+  outputfile* next_open = nullptr;
 };
 
 #endif  // MORV_DIVERSE_OUTPUTFILE_H_

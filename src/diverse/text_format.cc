@@ -5,22 +5,30 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-template <typename T>
-void append_number(std::string& out, T value) {
-  char digits[24];
-  char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, static_cast<size_t>(end - digits));
+char* format_int(char* out, long long value) {
+  return std::to_chars(out, out + INT_TEXT_ROOM, value).ptr;
 }
 
 // to_chars in fixed notation with a precision gives the bytes of
 // printf("%.*f"): the correctly rounded decimal, a sign on negative zero.
-void append_fixed(std::string& out, double value, int precision) {
-  char digits[400];
-  auto result = std::to_chars(digits, digits + sizeof digits, value,
-                              std::chars_format::fixed, precision);
-  out.append(digits, static_cast<size_t>(result.ptr - digits));
+char* format_fixed(char* out, double value, int decimals) {
+  return std::to_chars(out, out + FIXED_TEXT_ROOM, value,
+                       std::chars_format::fixed, decimals)
+      .ptr;
+}
+
+namespace {
+
+void append_number(std::string& out, long long value) {
+  char digits[INT_TEXT_ROOM];
+  out.append(digits, static_cast<size_t>(format_int(digits, value) - digits));
+}
+
+void append_fixed(std::string& out, double value, int decimals) {
+  char digits[FIXED_TEXT_ROOM];
+  out.append(digits,
+             static_cast<size_t>(format_fixed(digits, value, decimals) -
+                                 digits));
 }
 
 void append_vsnprintf(std::string& out, const char* format, va_list args) {

@@ -4,6 +4,7 @@
 #define MORV_DIVERSE_TEXT_FORMAT_H_
 
 #include <cstdarg>
+#include <cstddef>
 #include <string>
 
 // Appends exactly what vsnprintf would write for format and args. The
@@ -17,5 +18,17 @@ std::string formatted(const char* format, ...)
     __attribute__((format(printf, 1, 2)));
 // Appends the decimal digits of value ("%lld").
 void append_decimal(std::string& out, long long value);
+
+// Room that format_int needs at out.
+inline constexpr size_t INT_TEXT_ROOM = 24;
+// Writes value as %lld writes it (and %i, %d, %u for the values they
+// take) to out and returns the end of the digits; no NUL is added.
+char* format_int(char* out, long long value);
+
+// Room that format_fixed needs at out, for any double.
+inline constexpr size_t FIXED_TEXT_ROOM = 400;
+// Writes value as %.Nf writes it, N = decimals (0 to 9), to out and
+// returns the end of the text; no NUL is added.
+char* format_fixed(char* out, double value, int decimals);
 
 #endif  // MORV_DIVERSE_TEXT_FORMAT_H_

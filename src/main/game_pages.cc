@@ -25,7 +25,9 @@ void morv_main::write_game(const resultdata& game) {
   if (cfg.write_chatlog && chatlog.is_open()) {
     chatlog.write_game_heading(number + 1);
   }
-  diverse::make_folder(GAMES_FOLDER);  // exists after the first game
+  // The run removed the games folder before its first log; its first game
+  // makes it again, once, and every later game finds it.
+  if (number == 1) diverse::make_folder(GAMES_FOLDER);
   int per_page = games_per_list_page(cfg);
   if ((number - 1) % per_page == 0) start_gamelist_page();
   write_game_list_entry(gamelist_page, game, cfg, number);

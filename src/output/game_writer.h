@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 class configdata;
 class outputfile;
@@ -44,6 +45,9 @@ class game_writer {
   void write_pickup_table(const char* heading, const char* attribute,
                           const pickup_column* columns, size_t size) const;
   void write_killchart_row(int slot, int i) const;
+  // open, value as %lld, close: one kill chart cell.
+  void write_number_cell(std::string_view open, long long value,
+                         std::string_view close) const;
 
   const resultdata& game;
   const configdata& config;

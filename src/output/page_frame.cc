@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "config/configdata.h"
@@ -12,29 +13,48 @@
 
 namespace {
 
-// Inserted into every td and th; set only by set_attr and kept for the
-// whole run, so that a run of cells can share one set_attr.
-std::string current_attribute;
+// The opening tags of every td and th, with the attribute set only by
+// set_attr and kept for the whole run, so that a run of cells can share
+// one set_attr.
+std::string td_open = "<td >";
+std::string th_open = "<th >";
+constexpr std::string_view TD_CLOSE = "</td>\r\n";
+constexpr std::string_view TH_CLOSE = "</th>\r\n";
 
 // Formats into a string of the needed length: a full-length coloured name
-// must never be cut or overrun a fixed buffer.
-std::string format_text(const char* format, va_list args) {
-  std::string text;
+// must never be cut or overrun a fixed buffer. The string is overwritten
+// by the next call.
+const std::string& format_text(const char* format, va_list args) {
+  static std::string text;
+  text.clear();
   append_vformat(text, format, args);
   return text;
 }
 
-// "<tag attribute>text</tag>\r\n", each part up to its first NUL (as a %s
-// of the text would take it), put together without printf: the pages have
-// millions of cells.
-void write_cell(outputfile& file, const char* tag, const std::string& text) {
-  static std::string cell;
-  std::string_view name(tag);
-  cell.clear();
-  cell.append(1, '<').append(name).append(1, ' ');
-  cell.append(current_attribute.c_str()).append(">");
-  cell.append(text.c_str()).append("</").append(name).append(">\r\n");
-  file.write(cell);
+// A cell's text goes up to its first NUL, as a %s of it would. The pages
+// have millions of cells: the pieces go straight into the file's buffer.
+void write_cell(outputfile& file, const std::string& open,
+                std::string_view text, std::string_view close) {
+  file.write(open);
+  file.write(text.substr(0, text.find('\0')));
+  file.write(close);
+}
+
+void write_cell_format(outputfile& file, const std::string& open,
+                       std::string_view close, const char* format,
+                       va_list args) {
+  if (std::strchr(format, '%') == nullptr) {
+    write_cell(file, open, format, close);
+  } else {
+    write_cell(file, open, format_text(format, args), close);
+  }
+}
+
+void write_int_cell(outputfile& file, const std::string& open,
+                    long long value, std::string_view close) {
+  file.write(open);
+  file.write_int(value);
+  file.write(close);
 }
 
 void write_inline_style(outputfile& file, const configdata& config) {
@@ -101,22 +121,51 @@ void begin_table(outputfile& file, const char* attributes) {
 
 void end_table(outputfile& file) { file.write("</table>\r\n"); }
 
-void set_attr(std::string_view attribute) { current_attribute = attribute; }
+void set_attr(std::string_view attribute) {
+  // The attribute goes into the tags up to its first NUL, as a %s of it
+  // would.
+  attribute = attribute.substr(0, attribute.find('\0'));
+  td_open.assign("<td ").append(attribute).append(">");
+  th_open.assign("<th ").append(attribute).append(">");
+}
 
 void td(outputfile& file, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  std::string text = format_text(format, args);
+  write_cell_format(file, td_open, TD_CLOSE, format, args);
   va_end(args);
-  write_cell(file, "td", text);
 }
 
 void th(outputfile& file, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  std::string text = format_text(format, args);
+  write_cell_format(file, th_open, TH_CLOSE, format, args);
   va_end(args);
-  write_cell(file, "th", text);
+}
+
+void td_int(outputfile& file, long long value) {
+  write_int_cell(file, td_open, value, TD_CLOSE);
+}
+
+void th_int(outputfile& file, long long value) {
+  write_int_cell(file, th_open, value, TH_CLOSE);
+}
+
+void td_text(outputfile& file, const char* text) {
+  write_cell(file, td_open, text, TD_CLOSE);
+}
+
+void th_text(outputfile& file, const char* text) {
+  write_cell(file, th_open, text, TH_CLOSE);
+}
+
+void td_fixed(outputfile& file, double value, int decimals) {
+  char digits[FIXED_TEXT_ROOM];
+  file.write(td_open);
+  file.write(std::string_view(
+      digits,
+      static_cast<size_t>(format_fixed(digits, value, decimals) - digits)));
+  file.write(TD_CLOSE);
 }
 
 void par(outputfile& file, const char* format, ...) {

@@ -49,6 +49,14 @@ void td(outputfile& file, const char* format, ...)
 // "<th %s>%s</th>\r\n" likewise.
 void th(outputfile& file, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+// The same cells for one value without a format string to parse (the
+// pages have millions of cells): an integer as %lld, a text up to its
+// NUL as %s, a double as %.Nf with N = decimals.
+void td_int(outputfile& file, long long value);
+void th_int(outputfile& file, long long value);
+void td_text(outputfile& file, const char* text);
+void th_text(outputfile& file, const char* text);
+void td_fixed(outputfile& file, double value, int decimals);
 // "<p>" text "</p>" without a line end.
 void par(outputfile& file, const char* format, ...)
     __attribute__((format(printf, 2, 3)));

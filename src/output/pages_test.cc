@@ -1,10 +1,14 @@
 // Page pieces that the recorded runs leave out: the limits paragraph of a
-// limited ranking, and the UNLISTED and TOTAL rows of a player page.
+// limited ranking, the UNLISTED and TOTAL rows of a player page, the
+// table cells written without a format string, and kill chart cells of any
+// count.
 #include <string>
 #include <vector>
 
 #include "config/sortkey.h"
 #include "diverse/outputfile.h"
+#include "output/game_writer.h"
+#include "output/page_frame.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
 #include "stats/game_test_util.h"
@@ -94,3 +98,53 @@ TEST_F(pages_test, opponents_below_the_limits_are_summed_as_unlisted) {
 }
 
 }  // namespace
+
+TEST_F(pages_test, cells_without_format_match_formatted_cells) {
+  const std::string name("a\0b", 3);
+  set_attr(std::string("align=left\0x", 12));
+  const std::string direct = written_by([&](outputfile& file) {
+    td_int(file, -2147483648LL);
+    th_int(file, 4294967295LL);
+    td_text(file, name.c_str());
+    th_text(file, "");
+    td_fixed(file, 2.675, 2);
+    td_fixed(file, -0.04, 1);
+  });
+  const std::string formatted = written_by([&](outputfile& file) {
+    td(file, "%i", -2147483647 - 1);
+    th(file, "%u", 4294967295u);
+    td(file, "%s", name.c_str());
+    th(file, "%s", "");
+    td(file, "%.2f", 2.675);
+    td(file, "%.1f", -0.04);
+  });
+  EXPECT_EQ(direct, formatted);
+  EXPECT_EQ(direct.substr(0, 40), "<td align=left>-2147483648</td>\r\n<th ali");
+  set_attr("");
+}
+
+TEST_F(pages_test, kill_chart_cells_of_any_count) {
+  resultdata game(config);
+  game.reset();
+  game.start_game(0);
+  for (int client : {0, 1, 2}) {
+    game.client_userinfo(client, "P" + std::to_string(client), -1, 0, 0);
+  }
+  game.set_kills(0, 0, 7, 3);
+  game.set_kills(0, 1, 7, 99);
+  game.set_kills(0, 2, 7, 100);
+  game.set_kills(1, 2, 7, 65535);
+  game.get_player(0).kills[7] = 199;
+  game.get_player(1).kills[7] = 65535;
+  const std::string chart = written_by([&](outputfile& file) {
+    game_writer(game, config, file).write_killchart(7);
+  });
+  const std::string cell = "<td width=20><p align=right>";
+  EXPECT_NE(chart.find(cell + "<font color=#0000FF>3</font></p></td>\r\n" +
+                       cell + "99</p></td>\r\n" + cell + "100</p></td>\r\n"),
+            std::string::npos);
+  EXPECT_NE(chart.find(cell + "0</p></td>\r\n" + cell +
+                       "<font color=#0000FF>0</font></p></td>\r\n" + cell +
+                       "65535</p></td>\r\n"),
+            std::string::npos);
+}

@@ -81,13 +81,13 @@ void game_writer::write_health_armor() const {
     long long normal = count(p, item_health);
     long long large = count(p, item_health_large);
     long long mega = count(p, item_health_mega);
-    for (long long n : {small, normal, large, mega}) td(file, "%lld", n);
-    td(file, "%lld", 5 * small + 25 * normal + 50 * large + 100 * mega);
+    for (long long n : {small, normal, large, mega}) td_int(file, n);
+    td_int(file, 5 * small + 25 * normal + 50 * large + 100 * mega);
     long long shard = count(p, item_armor_shard);
     long long combat = count(p, item_armor_combat);
     long long body = count(p, item_armor_body);
-    for (long long n : {shard, combat, body}) td(file, "%lld", n);
-    td(file, "%lld", 5 * shard + 50 * combat + 100 * body);
+    for (long long n : {shard, combat, body}) td_int(file, n);
+    td_int(file, 5 * shard + 50 * combat + 100 * body);
     file.write("</tr>\r\n");
   }
   end_table(file);
@@ -99,12 +99,12 @@ void game_writer::write_pickup_table(const char* heading, const char* attribute,
   begin_table(file, LIST_TABLE);
   write_pickup_leading_header();
   set_attr(attribute);
-  for (size_t c = 0; c < size; ++c) th(file, "%s", columns[c].label);
+  for (size_t c = 0; c < size; ++c) th_text(file, columns[c].label);
   file.write("</tr>\r\n");
   for (int i = 0; i < game.num_players; ++i) {
     write_leading_cells(i);
     for (size_t c = 0; c < size; ++c) {
-      td(file, "%lld", count(game.get_player(i), columns[c].item));
+      td_int(file, count(game.get_player(i), columns[c].item));
     }
     file.write("</tr>\r\n");
   }

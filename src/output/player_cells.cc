@@ -18,22 +18,22 @@ void write_ratio_cells(outputfile& file, const player_t& player) {
   if (ratio_is_error(ratio)) {
     td(file, "ERR");
   } else {
-    td(file, "%.2f", ratio);
+    td_fixed(file, ratio, 2);
   }
-  td(file, "%.1f", player.eff());
-  td(file, "%.2f", player.skill());
+  td_fixed(file, player.eff(), 1);
+  td_fixed(file, player.skill(), 2);
 }
 
 void write_count_cells(outputfile& file, const player_t& player) {
-  td(file, "%i", player.frags());
-  td(file, "%u", player.kills[0]);
-  td(file, "%u", player.killed[0]);
-  td(file, "%u", player.suicides[0]);
-  td(file, "%u", player.deaths);
-  td(file, "%i", player.total_deaths());
+  td_int(file, player.frags());
+  td_int(file, player.kills[0]);
+  td_int(file, player.killed[0]);
+  td_int(file, player.suicides[0]);
+  td_int(file, player.deaths);
+  td_int(file, player.total_deaths());
 }
 
 void write_per_minute_cells(outputfile& file, const player_t& player) {
-  td(file, "%.2f", per_minute(player.frags(), player.playtime));
-  td(file, "%.2f", per_minute(player.total_deaths(), player.playtime));
+  td_fixed(file, per_minute(player.frags(), player.playtime), 2);
+  td_fixed(file, per_minute(player.total_deaths(), player.playtime), 2);
 }

@@ -17,13 +17,13 @@ void write_summary_row(outputfile& file, const char* label, int64_t kills,
                        int64_t deaths, bool header_counts) {
   file.write("<tr>\r\n");
   set_attr("align=left");
-  th(file, "%s", label);
+  th_text(file, label);
   set_attr("align=right");
   for (int64_t count : {kills, deaths}) {
     if (header_counts) {
-      th(file, "%lld", static_cast<long long>(count));
+      th_int(file, static_cast<long long>(count));
     } else {
-      td(file, "%lld", static_cast<long long>(count));
+      td_int(file, static_cast<long long>(count));
     }
   }
   th(file, "-");
@@ -39,12 +39,12 @@ void player_page_writer::write_player_info(const player_t& player) const {
   set_attr("bgcolor=#000080");
   for (const char* label : {"Frags", "Kills", "Killed", "Suicides", "Deaths",
                             "T.deaths", "Eff"}) {
-    th(file, "%s", label);
+    th_text(file, label);
   }
   file.write("</tr>\r\n<tr align=\"right\">\r\n");
   set_attr("bgcolor=#606060");
   write_count_cells(file, player);
-  td(file, "%.2f", player.eff());
+  td_fixed(file, player.eff(), 2);
   file.write("</tr>\r\n");
   end_table(file);
 }
@@ -55,7 +55,7 @@ void player_page_writer::write_p2p(const player_t& player) const {
   begin_table(file, MATRIX_TABLE);
   file.write("<tr bgcolor=000080>\r\n");
   for (const char* label : {"Enemy", "Kills", "Deaths", "Enemy Eff"}) {
-    th(file, "%s", label);
+    th_text(file, label);
   }
   set_attr("");
   file.write("</tr>\r\n");
@@ -77,9 +77,9 @@ void player_page_writer::write_p2p(const player_t& player) const {
     th(file, "<a href=\"player_%i.htm\">%s</a>", enemy.number,
        enemy.display_name(config.no_funnames).c_str());
     set_attr("align=right");
-    td(file, "%u", e.kills[0]);
-    td(file, "%u", e.deaths[0]);
-    td(file, "%.2f", enemy.eff());
+    td_int(file, e.kills[0]);
+    td_int(file, e.deaths[0]);
+    td_fixed(file, enemy.eff(), 2);
     file.write("</tr>\r\n");
   }
   if (unlisted_kills > 0 || unlisted_deaths > 0) {

@@ -67,7 +67,7 @@ void write_table_header(outputfile& file, const configdata& config,
   th(file, "<a href=\"%splayers_kills.htm\">Kills</a>", prefix);
   for (const char* label : {"Killed", "Suicides", "Deaths", "T.deaths", "FPM",
                             "DPM"}) {
-    th(file, "%s", label);
+    th_text(file, label);
   }
   th(file, "<a href=\"%splayers_playtime.htm\">Playtime</a>", prefix);
   th(file, "Games");
@@ -79,12 +79,12 @@ void write_numbers(outputfile& file, const player_t& player) {
   write_ratio_cells(file, player);
   write_count_cells(file, player);
   write_per_minute_cells(file, player);
-  td(file, "%s", diverse::time_to_hm(player.playtime).c_str());
-  td(file, "%i", player.games);
+  td_text(file, diverse::time_to_hm(player.playtime).c_str());
+  td_int(file, player.games);
   if (player.ping_count == 0) {
     td(file, "-");
   } else {
-    td(file, "%i", static_cast<int>(static_cast<uint32_t>(player.ping_sum) /
+    td_int(file, static_cast<int>(static_cast<uint32_t>(player.ping_sum) /
                                     static_cast<uint32_t>(player.ping_count)));
   }
 }
@@ -94,7 +94,7 @@ void write_row(outputfile& file, const configdata& config,
   file.write(rank % 2 == 1 ? "<tr align=right>\r\n"
                            : "<tr align=right bgcolor=#808080>\r\n");
   set_attr("align=left");
-  td(file, "%i", rank);
+  td_int(file, rank);
   td(file, "<b><a href=\"morv_players/player_%i.htm\">%s</a></b>",
      player.number, player.display_name(config.no_funnames).c_str());
   if (!config.skip_bots) {

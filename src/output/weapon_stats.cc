@@ -41,11 +41,11 @@ void player_page_writer::write_weapon_stats(const player_t& player) const {
     if (kills == 0 && killed == 0) continue;
     file.write("<tr>\r\n");
     set_attr("width=120 align=left");
-    th(file, "%s", config.weaponnames[slot].c_str());
+    th_text(file, config.weaponnames[slot].c_str());
     set_attr("width=60 align=right");
-    td(file, "%u", kills);
+    td_int(file, kills);
     share_cell(file, kills, all_kills);
-    td(file, "%u", killed);
+    td_int(file, killed);
     share_cell(file, killed, all_killed);
     file.write("</tr>\r\n");
   }
@@ -53,9 +53,9 @@ void player_page_writer::write_weapon_stats(const player_t& player) const {
   set_attr("width=120 align=left");
   th(file, "TOTAL");
   set_attr("width=60 align=right");
-  th(file, "%u", all_kills);
+  th_int(file, all_kills);
   th(file, "100 %%");
-  th(file, "%u", all_killed);
+  th_int(file, all_killed);
   th(file, "100 %%");
   file.write("</tr>\r\n");
   end_table(file);

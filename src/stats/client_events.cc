@@ -27,6 +27,7 @@ void append_team(player_t& player, int team, bool skip_repeat) {
 
 void resultdata::client_connect(int client, int time) {
   if (!is_slot(client)) return;
+  use_slot(client);
   clients[client].join_time = time;
   streak_start[client] = time;
   streak[client] = 0;
@@ -47,6 +48,7 @@ void resultdata::new_player(int client, std::string_view name, int skill,
 int resultdata::client_userinfo(int client, std::string_view name, int skill,
                                 int team, int time) {
   if (!is_slot(client)) return 0;
+  use_slot(client);
   client_slot& slot = clients[client];
   player_t* current = slot_player(client);
   int result = gametype == 1 && slot.state == 1 && current != nullptr &&
@@ -89,6 +91,7 @@ void resultdata::leave_play(int client, int time) {
 
 void resultdata::rejoin_play(int client, int time) {
   if (!is_slot(client)) return;
+  use_slot(client);
   clients[client].join_time = time;
   streak_start[client] = time;
   streak[client] = 0;
@@ -96,6 +99,7 @@ void resultdata::rejoin_play(int client, int time) {
 
 int resultdata::client_disconnect(int client, int time) {
   if (!is_slot(client)) return 0;
+  use_slot(client);
   player_t* player = slot_player(client);
   int result = 0;
   if (player != nullptr) {

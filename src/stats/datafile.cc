@@ -27,34 +27,35 @@ void empty_datafile(const char* filename) {
 void resultdata::append_datafile(const char* filename) const {
   outputfile file;
   file.open_append(filename);
-  std::string block = "<game>\r\n";
+  std::string text = "<game>\r\n";
   for (int i = 0; i < num_players; ++i) {
-    append_format(block, "player %i: \"", i);
-    block += players[i].name;
-    block += "\"\r\n";
+    append_format(text, "player %i: \"", i);
+    text += players[i].name;
+    text += "\"\r\n";
   }
+  file.write(text);
   for (int i = 0; i < num_players; ++i) {
     for (int w = 0; w < MAX_WEAPONS; ++w) {
       if (players[i].kills[w] == 0) continue;
-      append_format(block, "kills (%i,%i): ", i, w);
-      // The matrix is most of the file: its numbers go without printf.
+      // The matrix is most of the file: it goes without printf.
+      file.write("kills (");
+      file.write_int(i);
+      file.write(",");
+      file.write_int(w);
+      file.write("): ");
       for (int j = 0; j < num_players; ++j) {
-        append_decimal(block, get_kills(i, j, w));
-        block += ' ';
+        file.write_int(get_kills(i, j, w));
+        file.write(" ");
       }
-      block += "\r\n";
-      // A full game's matrix runs to megabytes: write it as it grows.
-      if (block.size() > 65536) {
-        file.write(block);
-        block.clear();
-      }
+      file.write("\r\n");
     }
     if (players[i].deaths != 0) {
-      append_format(block, "deaths (%i): %u\r\n", i, players[i].deaths);
+      text.clear();
+      append_format(text, "deaths (%i): %u\r\n", i, players[i].deaths);
+      file.write(text);
     }
   }
-  block += "</game>\r\n\r\n";
-  file.write(block);
+  file.write("</game>\r\n\r\n");
   file.close();
 }
 

@@ -48,6 +48,7 @@ void reorder_players(resultdata& game, const std::vector<int>& order) {
   for (size_t i = 0; i < n; ++i) game.players[i] = records[size_t(order[i])];
   std::vector<uint16_t> counters(n * n);
   for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!game.weapon_in_matrix(w)) continue;
     for (size_t k = 0; k < n; ++k) {
       const uint16_t* row = &game.kill_matrix[game.matrix_index(order[k], 0, w)];
       for (size_t v = 0; v < n; ++v) counters[k * n + v] = row[order[v]];
@@ -117,11 +118,13 @@ void resultdata::move_player(int from, int to) {
   if (from == to) return;
   players[to] = players[from];
   for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!weapon_in_matrix(w)) continue;
     for (int k = 0; k < num_players; ++k) {
       kill_matrix[matrix_index(to, k, w)] = kill_matrix[matrix_index(from, k, w)];
     }
   }
   for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!weapon_in_matrix(w)) continue;
     for (int k = 0; k < num_players; ++k) {
       kill_matrix[matrix_index(k, to, w)] = kill_matrix[matrix_index(k, from, w)];
     }

@@ -52,7 +52,7 @@ void resultdata::end_game(int time) {
       gamename != "arena") {
     teamgame = true;
   }
-  for (int client = 0; client < MAX_CLIENTS; ++client) {
+  for (int client = 0; client < slots_in_use; ++client) {
     if (clients[client].state != 1) continue;
     player_t* player = slot_player(client);
     if (player != nullptr && player->team != SPECTATOR) {

@@ -96,4 +96,14 @@ TEST_F(item_events_test, end_game_closes_periods_and_empties_slots) {
   EXPECT_EQ(game->clients[3].player, -1);
   game->end_game(200);  // a second close adds nothing
   EXPECT_EQ(ann().playtime, 60);
+  // Only the slots in use are emptied: a high slot, a disconnected one,
+  // and one from before a start must all come out empty.
+  game->client_userinfo(300, "Far", HUMAN, 1, 210);
+  game->client_disconnect(450, 220);
+  game->end_game(230);
+  EXPECT_EQ(game->clients[300].player, -1);
+  EXPECT_EQ(game->clients[450].state, 0);
+  game->client_userinfo(200, "Mid", HUMAN, 1, 240);
+  game->start_game(250);
+  EXPECT_EQ(game->clients[200].state, 0);
 }

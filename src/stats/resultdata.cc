@@ -24,12 +24,15 @@ resultdata::resultdata(const configdata& config)
 }
 
 void resultdata::empty_client_table() {
-  for (int i = 0; i < MAX_CLIENTS; ++i) {
+  // Slots at and above slots_in_use are empty already: a game with 20
+  // clients clears 20 slots, not 512, at its start and end.
+  for (int i = 0; i < slots_in_use; ++i) {
     clients[i].player = -1;
     clients[i].state = 0;
     streak[i] = 0;
     streak_start[i] = 0;
   }
+  slots_in_use = 0;
 }
 
 void resultdata::reset() {
@@ -40,12 +43,14 @@ void resultdata::reset() {
   // last reset used can hold anything; the rest is still clear. Clearing
   // all of a 512-player matrix for every game would cost 20 MB of writes.
   for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!weapon_in_matrix(w)) continue;
     for (int k = 0; k < used_players; ++k) {
       std::fill_n(kill_matrix.begin() +
                       static_cast<std::ptrdiff_t>(matrix_index(k, 0, w)),
                   used_players, 0);
     }
   }
+  weapon_counted.fill(false);
   for (int i = 0; i < used_players; ++i) players[i].reset();
   for (int i = 0; i < capacity; ++i) {
     streak[i] = 0;
@@ -80,6 +85,7 @@ void resultdata::grow() {
   capacity = old_capacity * 2;
   kill_matrix.assign(matrix_size(capacity), 0);
   for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!weapon_in_matrix(w)) continue;
     for (int k = 0; k < num_players; ++k) {
       for (int v = 0; v < num_players; ++v) {
         size_t from = (static_cast<size_t>(w) * old_capacity + k) *

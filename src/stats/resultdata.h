@@ -66,8 +66,18 @@ class resultdata {
   }
   void set_kills(int k, int v, int w, int n) {
     kill_matrix[matrix_index(k, v, w)] = static_cast<uint16_t>(n);
+    weapon_counted[static_cast<size_t>(w)] = true;
   }
-  void count_kill(int k, int v, int w) { ++kill_matrix[matrix_index(k, v, w)]; }
+  void count_kill(int k, int v, int w) {
+    ++kill_matrix[matrix_index(k, v, w)];
+    weapon_counted[static_cast<size_t>(w)] = true;
+  }
+  // False while weapon w's matrix has stayed all zero since the last reset
+  // (most games use a few of the 40 weapons): moving or clearing players
+  // skips those matrices.
+  bool weapon_in_matrix(int w) const {
+    return weapon_counted[static_cast<size_t>(w)];
+  }
   int player_kills(int i, int w = 0) const { return get_player(i).kills[w]; }
   int player_killed(int i, int w = 0) const { return get_player(i).killed[w]; }
   int player_suicides(int i, int w = 0) const {
@@ -153,6 +163,15 @@ class resultdata {
   bool teamgame = false;
 
  private:
+  std::array<bool, MAX_WEAPONS> weapon_counted{};
+  // Slots at and above this are in the state empty_client_table leaves:
+  // every operation that writes a slot's state first raises it (through
+  // use_slot); the others touch only slots that have a player.
+  int slots_in_use = MAX_CLIENTS;
+  void use_slot(int client) {
+    if (client >= slots_in_use) slots_in_use = client + 1;
+  }
+
   void grow();
   void empty_client_table();
   // The player record of slot client (0 to 511), or null when it has none.
