@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,8 @@ namespace {
 // The version of the document's layout; raised when a field changes its
 // meaning or goes away (new fields keep it).
 constexpr int FORMAT = 1;
+// The text gathered before it goes to the file.
+constexpr size_t BLOCK = size_t{1} << 16;
 
 std::string utc_now_text() {
   const std::time_t now = std::time(nullptr);
@@ -32,14 +35,14 @@ std::string utc_now_text() {
 }
 
 void write_head(json_writer& writer) {
-  writer.Key("morv");
+  json_key(writer, "morv");
   writer.StartObject();
-  writer.Key("version");
+  json_key(writer, "version");
   writer.String(MORV_VERSION);
-  writer.Key("format");
+  json_key(writer, "format");
   writer.Int(FORMAT);
   writer.EndObject();
-  writer.Key("generated");
+  json_key(writer, "generated");
   writer.String(utc_now_text().c_str());
 }
 
@@ -47,27 +50,27 @@ void write_head(json_writer& writer) {
 // settings the run prints.
 void write_options(json_writer& writer, const configdata& config) {
   const bool limits = config.filters_on;
-  writer.Key("options");
+  json_key(writer, "options");
   writer.StartObject();
-  writer.Key("skip_bots");
+  json_key(writer, "skip_bots");
   writer.Bool(config.skip_bots);
-  writer.Key("sort_primary");
+  json_key(writer, "sort_primary");
   writer.String(sortkey_name(config.sort_primary));
-  writer.Key("sort_secondary");
+  json_key(writer, "sort_secondary");
   writer.String(sortkey_name(config.sort_secondary));
-  writer.Key("min_kills");
+  json_key(writer, "min_kills");
   writer.Int(limits ? config.min_kills : 0);
-  writer.Key("min_games");
+  json_key(writer, "min_games");
   writer.Int(limits ? config.min_games : 0);
-  writer.Key("min_playtime");
+  json_key(writer, "min_playtime");
   writer.Int(limits ? config.min_playtime : 0);
-  writer.Key("max_players");
+  json_key(writer, "max_players");
   writer.Int(limits ? config.max_players : 0);
-  writer.Key("top_players");
+  json_key(writer, "top_players");
   writer.Int(config.top_players);
-  writer.Key("games_per_page");
+  json_key(writer, "games_per_page");
   writer.Int(config.games_per_file);
-  writer.Key("weapon_set");
+  json_key(writer, "weapon_set");
   if (config.set_weaponset.empty()) {
     writer.Null();
   } else {
@@ -78,33 +81,33 @@ void write_options(json_writer& writer, const configdata& config) {
 
 void write_logs(json_writer& writer,
                 const std::vector<json_export::log_entry>& logs) {
-  writer.Key("logs");
+  json_key(writer, "logs");
   writer.StartArray();
   for (const json_export::log_entry& log : logs) {
     writer.StartObject();
-    writer.Key("path");
+    json_key(writer, "path");
     write_json_text(writer, log.path);
-    writer.Key("bytes");
+    json_key(writer, "bytes");
     writer.Int64(log.bytes);
-    writer.Key("games");
+    json_key(writer, "games");
     writer.Int(log.games);
     writer.EndObject();
   }
   writer.EndArray();
 }
 
-// One game at a time from the spool, each a finished JSON value.
-void copy_games(json_writer& writer, const std::string& spool_name) {
-  writer.Key("games");
-  writer.StartArray();
-  std::ifstream games(spool_name, std::ios::binary);
-  if (!games) fatal_error("Couldn't open %s", spool_name.c_str());
-  std::string game;
-  while (std::getline(games, game)) {
-    writer.RawValue(game.data(), game.size(), rapidjson::kObjectType);
+// Appends the spool's bytes to the document in blocks.
+void copy_spool(const std::string& spool_name, outputfile& document) {
+  std::FILE* spool = std::fopen(spool_name.c_str(), "rb");
+  if (spool == nullptr) fatal_error("Couldn't open %s", spool_name.c_str());
+  char block[BLOCK];
+  size_t size;
+  while ((size = std::fread(block, 1, sizeof block, spool)) > 0) {
+    document.write(std::string_view(block, size));
   }
-  if (games.bad()) fatal_error("Couldn't open %s", spool_name.c_str());
-  writer.EndArray();
+  const bool failed = std::ferror(spool) != 0;
+  std::fclose(spool);
+  if (failed) fatal_error("Couldn't open %s", spool_name.c_str());
 }
 
 }  // namespace
@@ -117,12 +120,11 @@ json_export::json_export(const configdata& config, std::string target)
   spool.open(spool_name.c_str());
 }
 
+// A finished export has removed the spool and renamed the document: only
+// an unfinished one leaves files to remove (the spool closes after that).
 json_export::~json_export() {
   std::error_code ignored;
-  if (spool.is_open()) {
-    spool.close();
-    std::filesystem::remove(spool_name, ignored);
-  }
+  std::filesystem::remove(spool_name, ignored);
   std::filesystem::remove(part_name, ignored);
 }
 
@@ -131,11 +133,12 @@ void json_export::begin_log(const std::string& path, int64_t bytes) {
 }
 
 void json_export::add_game(const resultdata& game, int number) {
-  json_sink sink(spool);
-  json_writer writer(sink);
+  if (spooled_games > 0) spool.write(",");
+  rapidjson::StringBuffer buffer;
+  json_writer writer(buffer);
   write_json_game(writer, game, config, number, logs.back().path);
-  // The writer escapes every line end inside strings: one game per line.
-  spool.write("\n");
+  move_json(buffer, spool);
+  ++spooled_games;
   ++logs.back().games;
 }
 
@@ -149,20 +152,28 @@ uint64_t json_export::finish() {
   spool.close();
   outputfile document;
   document.open(part_name.c_str());
-  json_sink sink(document);
-  json_writer writer(sink);
+  rapidjson::StringBuffer buffer;
+  json_writer writer(buffer);
   writer.StartObject();
   write_head(writer);
   write_options(writer, config);
   write_logs(writer, logs);
-  copy_games(writer, spool_name);
-  writer.Key("players");
+  // The spool holds the games as finished JSON values separated by commas:
+  // the writer opens the array and the spool's bytes follow as they stand.
+  json_key(writer, "games");
+  writer.RawValue("[", 1, rapidjson::kArrayType);
+  move_json(buffer, document);
+  copy_spool(spool_name, document);
+  document.write("]");
+  json_key(writer, "players");
   writer.StartArray();
   for (const player_t* player : players) {
     write_json_player(writer, *player, config);
+    if (buffer.GetSize() >= BLOCK) move_json(buffer, document);
   }
   writer.EndArray();
   writer.EndObject();
+  move_json(buffer, document);
   document.write("\n");
   document.close();
 

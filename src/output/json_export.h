@@ -16,9 +16,9 @@ class resultdata_total;
 
 // One per run with --json, owned by the driver. The document lists the
 // logs, with their game counts, before the games, so each game goes to a
-// spool file beside the target as its page is written (one game per line),
-// and finish assembles the document from the spool in the end: memory
-// holds one game at a time. The document is written under a temporary
+// spool file beside the target as its page is written, and finish
+// assembles the document with the spool copied in blocks: memory holds one
+// game at a time. The document is written under a temporary
 // name and renamed, so an earlier export stays whole until the new one is.
 class json_export {
  public:
@@ -32,7 +32,8 @@ class json_export {
   // target: the document's path, absolute (the run changes folders).
   // Opens the spool target + ".games"; fatal "Couldn't open %s".
   json_export(const configdata& config, std::string target);
-  // Removes the spool and a partial document of a run that did not finish.
+  // Removes the spool and the partial document of an export that did not
+  // finish (a fatal error in a test or fuzz run).
   ~json_export();
   json_export(const json_export&) = delete;
   json_export& operator=(const json_export&) = delete;
@@ -55,6 +56,7 @@ class json_export {
   const std::string spool_name;
   const std::string part_name;
   outputfile spool;
+  int spooled_games = 0;
   std::vector<log_entry> logs;
   std::vector<const player_t*> players;
 };

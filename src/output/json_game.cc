@@ -27,34 +27,34 @@ const char* team_name(int code) {
 void write_team(json_writer& writer, const player_t& team, const char* name) {
   const int64_t score = team.score();
   writer.StartObject();
-  writer.Key("team");
+  json_key(writer, "team");
   writer.String(name);
-  writer.Key("eff");
+  json_key(writer, "eff");
   write_json_number(writer, team.eff());
-  writer.Key("skill");
+  json_key(writer, "skill");
   write_json_number(writer, team.skill());
-  writer.Key("score");
+  json_key(writer, "score");
   writer.Int64(score - team.teamkills[0]);
-  writer.Key("frags");
+  json_key(writer, "frags");
   writer.Int64(score);
-  writer.Key("kills");
+  json_key(writer, "kills");
   writer.Uint(team.kills[0]);
-  writer.Key("killed");
+  json_key(writer, "killed");
   writer.Uint(team.killed[0]);
-  writer.Key("suicides");
+  json_key(writer, "suicides");
   writer.Uint(team.suicides[0]);
-  writer.Key("world_deaths");
+  json_key(writer, "world_deaths");
   writer.Uint(team.deaths);
-  writer.Key("total_deaths");
+  json_key(writer, "total_deaths");
   writer.Int(team.total_deaths());
-  writer.Key("team_kills");
+  json_key(writer, "team_kills");
   writer.Uint(team.teamkills[0]);
   writer.EndObject();
 }
 
 // The leading team first; blue leads on equal scores, as on the page.
 void write_teams(json_writer& writer, const resultdata& game) {
-  writer.Key("teams");
+  json_key(writer, "teams");
   writer.StartArray();
   if (game.teamgame) {
     const player_t& red = game.get_team(1);
@@ -71,7 +71,7 @@ void write_teams(json_writer& writer, const resultdata& game) {
 }
 
 void write_team_members(json_writer& writer, const player_t& player) {
-  writer.Key("team");
+  json_key(writer, "team");
   const char* team = team_name(player.team);
   if (team == nullptr) {
     writer.Null();
@@ -79,7 +79,7 @@ void write_team_members(json_writer& writer, const player_t& player) {
     writer.String(team);
   }
   // The collapsed history, as the Team column's marks show it.
-  writer.Key("team_history");
+  json_key(writer, "team_history");
   writer.StartArray();
   for (char code : player.team_history) {
     if (code >= 1 && code <= 3) writer.String(team_name(code));
@@ -88,7 +88,7 @@ void write_team_members(json_writer& writer, const player_t& player) {
 }
 
 void write_pickups(json_writer& writer, const player_t& player) {
-  writer.Key("pickups");
+  json_key(writer, "pickups");
   writer.StartObject();
   for (int item = 0; item < ITEM_CLASSES; ++item) {
     const uint32_t count = player.pickups[static_cast<size_t>(item)];
@@ -103,27 +103,27 @@ void write_pickups(json_writer& writer, const player_t& player) {
 void write_game_player(json_writer& writer, const player_t& player,
                        const configdata& config, int position) {
   writer.StartObject();
-  writer.Key("position");
+  json_key(writer, "position");
   writer.Int(position);
-  writer.Key("name");
+  json_key(writer, "name");
   write_json_text(writer, player.name);
-  writer.Key("plain");
+  json_key(writer, "plain");
   write_json_plain(writer, player.name);
   write_team_members(writer, player);
-  writer.Key("bot_skill");
+  json_key(writer, "bot_skill");
   write_json_optional(writer, player.bot_skill >= 0, player.bot_skill);
   write_json_counts(writer, player);
-  writer.Key("team_kills");
+  json_key(writer, "team_kills");
   writer.Uint(player.teamkills[0]);
-  writer.Key("score");
+  json_key(writer, "score");
   writer.Int(player.score());
   // The game page's Avg. life: playtime per life, whole seconds.
-  writer.Key("average_life");
+  json_key(writer, "average_life");
   writer.Int64(player.playtime /
                (static_cast<int64_t>(player.total_deaths()) + 1));
-  writer.Key("longest_streak");
+  json_key(writer, "longest_streak");
   writer.Uint(player.mkiol);
-  writer.Key("longest_streak_time");
+  json_key(writer, "longest_streak_time");
   writer.Uint(player.mkiol_time);
   write_json_weapons(writer, player, config);
   write_pickups(writer, player);
@@ -133,12 +133,15 @@ void write_game_player(json_writer& writer, const player_t& player,
 // [killer position, victim position, slot, count] for every non-zero cell
 // of slots 1 to 39, slot by slot; a suicide is a cell with killer = victim.
 void write_kill_matrix(json_writer& writer, const resultdata& game) {
-  writer.Key("kills");
+  json_key(writer, "kills");
   writer.StartArray();
   for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
+    if (!game.weapon_in_matrix(slot)) continue;
     for (int k = 0; k < game.num_players; ++k) {
+      // A large game's matrix is mostly zero: scan each row in place.
+      const uint16_t* row = &game.kill_matrix[game.matrix_index(k, 0, slot)];
       for (int v = 0; v < game.num_players; ++v) {
-        const int count = game.get_kills(k, v, slot);
+        const int count = row[v];
         if (count == 0) continue;
         writer.StartArray();
         writer.Int(k + 1);
@@ -158,26 +161,26 @@ void write_json_game(json_writer& writer, const resultdata& game,
                      const configdata& config, int number,
                      std::string_view log_path) {
   writer.StartObject();
-  writer.Key("number");
+  json_key(writer, "number");
   writer.Int(number);
-  writer.Key("log");
+  json_key(writer, "log");
   write_json_text(writer, log_path);
-  writer.Key("map");
+  json_key(writer, "map");
   write_json_text(writer, game.mapname);
-  writer.Key("gametype");
+  json_key(writer, "gametype");
   writer.Int(game.gametype);
-  writer.Key("gametype_name");
+  json_key(writer, "gametype_name");
   write_json_text(writer, game.gametype_name);
-  writer.Key("gamename");
+  json_key(writer, "gamename");
   write_json_text(writer, game.gamename);
-  writer.Key("timelimit");
+  json_key(writer, "timelimit");
   writer.Int(game.timelimit);
-  writer.Key("fraglimit");
+  json_key(writer, "fraglimit");
   writer.Int(game.fraglimit);
-  writer.Key("team_game");
+  json_key(writer, "team_game");
   writer.Bool(game.teamgame);
   write_teams(writer, game);
-  writer.Key("players");
+  json_key(writer, "players");
   writer.StartArray();
   for (int i = 0; i < game.num_players; ++i) {
     write_game_player(writer, game.get_player(i), config, i + 1);

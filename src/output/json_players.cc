@@ -1,5 +1,6 @@
 // The export's texts and numbers, the counts every player object shares,
 // and the run-wide players with their opponents.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -10,9 +11,19 @@
 #include "output/player_cells.h"
 #include "stats/player_t.h"
 
+void move_json(rapidjson::StringBuffer& buffer, outputfile& file) {
+  file.write(std::string_view(buffer.GetString(), buffer.GetSize()));
+  buffer.Clear();
+}
+
 void write_json_text(json_writer& writer, std::string_view bytes) {
-  const std::string text = json_text(bytes);
-  writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+  // Most texts are ASCII, which is UTF-8 as it stands.
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  });
+  const std::string text = ascii ? std::string() : json_text(bytes);
+  const std::string_view utf8 = ascii ? bytes : std::string_view(text);
+  writer.String(utf8.data(), static_cast<rapidjson::SizeType>(utf8.size()));
 }
 
 void write_json_plain(json_writer& writer, std::string_view raw_name) {
@@ -36,38 +47,38 @@ void write_json_optional(json_writer& writer, bool present, int64_t value) {
 }
 
 void write_json_counts(json_writer& writer, const player_t& player) {
-  writer.Key("kills");
+  json_key(writer, "kills");
   writer.Uint(player.kills[0]);
-  writer.Key("killed");
+  json_key(writer, "killed");
   writer.Uint(player.killed[0]);
-  writer.Key("suicides");
+  json_key(writer, "suicides");
   writer.Uint(player.suicides[0]);
-  writer.Key("world_deaths");
+  json_key(writer, "world_deaths");
   writer.Uint(player.deaths);
-  writer.Key("total_deaths");
+  json_key(writer, "total_deaths");
   writer.Int(player.total_deaths());
-  writer.Key("frags");
+  json_key(writer, "frags");
   writer.Int(player.frags());
   // Without playtime the ratio is a sentinel that the pages show as "ERR".
-  writer.Key("ratio");
+  json_key(writer, "ratio");
   const double ratio = player.ratio();
   if (ratio_is_error(ratio)) {
     writer.Null();
   } else {
     write_json_number(writer, ratio);
   }
-  writer.Key("eff");
+  json_key(writer, "eff");
   write_json_number(writer, player.eff());
-  writer.Key("skill");
+  json_key(writer, "skill");
   write_json_number(writer, player.skill());
-  writer.Key("fpm");
+  json_key(writer, "fpm");
   write_json_number(writer, per_minute(player.frags(), player.playtime));
-  writer.Key("dpm");
+  json_key(writer, "dpm");
   write_json_number(writer, per_minute(player.total_deaths(), player.playtime));
-  writer.Key("playtime");
+  json_key(writer, "playtime");
   writer.Int(player.playtime);
   // The average as the ranking pages compute it, in unsigned division.
-  writer.Key("ping");
+  json_key(writer, "ping");
   write_json_optional(writer, player.ping_count != 0,
                       player.ping_count == 0
                           ? 0
@@ -77,7 +88,7 @@ void write_json_counts(json_writer& writer, const player_t& player) {
 
 void write_json_weapons(json_writer& writer, const player_t& player,
                         const configdata& config) {
-  writer.Key("weapons");
+  json_key(writer, "weapons");
   writer.StartArray();
   for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
     const uint32_t kills = player.kills[slot];
@@ -85,15 +96,15 @@ void write_json_weapons(json_writer& writer, const player_t& player,
     const uint32_t suicides = player.suicides[slot];
     if (kills == 0 && killed == 0 && suicides == 0) continue;
     writer.StartObject();
-    writer.Key("slot");
+    json_key(writer, "slot");
     writer.Int(slot);
-    writer.Key("name");
+    json_key(writer, "name");
     write_json_text(writer, config.weaponnames[static_cast<size_t>(slot)]);
-    writer.Key("kills");
+    json_key(writer, "kills");
     writer.Uint(kills);
-    writer.Key("killed");
+    json_key(writer, "killed");
     writer.Uint(killed);
-    writer.Key("suicides");
+    json_key(writer, "suicides");
     writer.Uint(suicides);
     writer.EndObject();
   }
@@ -105,20 +116,20 @@ namespace {
 // The opponents a player page counts (those with kills or deaths), in its
 // order; each named after its own run-wide record.
 void write_opponents(json_writer& writer, const player_t& player) {
-  writer.Key("opponents");
+  json_key(writer, "opponents");
   writer.StartArray();
   for (const p2p_t& opponent : player.opponents) {
     if (opponent.kills[0] == 0 && opponent.deaths[0] == 0) continue;
     const player_t* record = opponent.opponent;
     writer.StartObject();
-    writer.Key("plain");
+    json_key(writer, "plain");
     write_json_plain(writer, record != nullptr ? record->name : opponent.name);
-    writer.Key("number");
+    json_key(writer, "number");
     write_json_optional(writer, record != nullptr && record->listed,
                         record != nullptr ? record->number : 0);
-    writer.Key("kills");
+    json_key(writer, "kills");
     writer.Uint(opponent.kills[0]);
-    writer.Key("deaths");
+    json_key(writer, "deaths");
     writer.Uint(opponent.deaths[0]);
     writer.EndObject();
   }
@@ -130,15 +141,15 @@ void write_opponents(json_writer& writer, const player_t& player) {
 void write_json_player(json_writer& writer, const player_t& player,
                        const configdata& config) {
   writer.StartObject();
-  writer.Key("number");
+  json_key(writer, "number");
   write_json_optional(writer, player.listed, player.number);
-  writer.Key("name");
+  json_key(writer, "name");
   write_json_text(writer, player.name);
-  writer.Key("plain");
+  json_key(writer, "plain");
   write_json_plain(writer, player.name);
-  writer.Key("bot_skill");
+  json_key(writer, "bot_skill");
   write_json_optional(writer, player.bot_skill >= 0, player.bot_skill);
-  writer.Key("games");
+  json_key(writer, "games");
   writer.Int(player.games);
   write_json_counts(writer, player);
   write_json_weapons(writer, player, config);

@@ -1,13 +1,13 @@
-// The JSON writer of the data export: RapidJSON's streaming Writer over an
-// outputfile, and the writers of a game and of a run-wide player.
+// The JSON writer of the data export (RapidJSON's streaming Writer) and the
+// writers of a game and of a run-wide player.
 #ifndef MORV_OUTPUT_JSON_WRITER_H_
 #define MORV_OUTPUT_JSON_WRITER_H_
 
+#include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "diverse/outputfile.h"
@@ -16,33 +16,20 @@ class configdata;
 class player_t;
 class resultdata;
 
-// A RapidJSON output stream that gathers the characters and hands them to
-// an open outputfile in blocks; the writer flushes it at the end of every
-// complete value. Write errors end the run in the outputfile.
-class json_sink {
- public:
-  using Ch = char;
-  explicit json_sink(outputfile& file) : file(file) {}
-  json_sink(const json_sink&) = delete;
-  json_sink& operator=(const json_sink&) = delete;
+// The export's text collects in a RapidJSON string buffer, which the
+// export moves to its file after each game and every few players.
+using json_writer = rapidjson::Writer<rapidjson::StringBuffer>;
 
-  void Put(Ch c) {
-    if (used == BLOCK) Flush();
-    buffer[used++] = c;
-  }
-  void Flush() {
-    file.write(std::string_view(buffer, used));
-    used = 0;
-  }
+// Appends what buffer holds to file and empties it; the writer on the
+// buffer goes on where it stopped.
+void move_json(rapidjson::StringBuffer& buffer, outputfile& file);
 
- private:
-  static constexpr size_t BLOCK = size_t{1} << 16;
-  outputfile& file;
-  size_t used = 0;
-  char buffer[BLOCK];
-};
-
-using json_writer = rapidjson::Writer<json_sink>;
+// A member name given as a literal, its length known when compiled (every
+// game writes a few hundred of them).
+template <size_t N>
+inline void json_key(json_writer& writer, const char (&name)[N]) {
+  writer.Key(name, static_cast<rapidjson::SizeType>(N - 1));
+}
 
 // A text from the log or the configuration as a JSON string (json_text:
 // UTF-8 kept, other bytes as Latin-1; the writer escapes what JSON needs).
