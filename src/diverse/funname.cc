@@ -81,4 +81,11 @@ std::string funname_to_ascii(std::string_view raw) {
   return result;
 }
 
+std::string funname_to_text(std::string_view raw) {
+  std::string result;
+  scan_funname(
+      raw, [](int) {}, [&](char c) { result += c; }, [] {});
+  return result;
+}
+
 }  // namespace diverse

@@ -1,5 +1,5 @@
-// The two forms of a coloured player name: HTML with font elements, and
-// plain text; both escape '<', '>' and '&'.
+// The forms of a coloured player name: HTML with font elements, plain text
+// escaped for HTML, and plain text as it stands.
 #ifndef MORV_DIVERSE_FUNNAME_H_
 #define MORV_DIVERSE_FUNNAME_H_
 
@@ -15,6 +15,10 @@ std::string funname_to_html(std::string_view raw);
 
 // Returns the name without colour codes, HTML-escaped.
 std::string funname_to_ascii(std::string_view raw);
+
+// Returns the name without colour codes as plain text, nothing escaped (for
+// outputs other than HTML).
+std::string funname_to_text(std::string_view raw);
 
 // Appends c to text, escaping '<', '>' and '&' (nothing else).
 void append_html_char(std::string& text, char c);

@@ -139,6 +139,7 @@ void morv_main::analyze_files(const std::vector<std::string>& logfile_specs) {
   auto totals = std::make_unique<resultdata_total>(cfg);
   start_dir = diverse::current_folder();
   prepare_output_folder();
+  if (cfg.json_export) start_json_export();
 
   enter_start_folder();
   for (const std::string& spec : logfile_specs) {
@@ -159,6 +160,7 @@ void morv_main::analyze_files(const std::vector<std::string>& logfile_specs) {
   write_rankings(*totals, 0);
   if (cfg.top_players > 0) write_rankings(*totals, cfg.top_players);
   write_all_player_pages(*totals);
+  if (json) finish_json_export();
   enter_start_folder();
 }
 
@@ -188,6 +190,7 @@ void morv_main::analyze(const std::string& folder,
   }
   int64_t size = file_size(logfile);
   std::printf("\nParsing %s [%" PRId64 " byte]", path.c_str(), size);
+  if (json) json->begin_log(path, size);
   enter_output_folder();
   std::printf("\n- Writing game stats        ");
 

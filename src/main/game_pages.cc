@@ -33,6 +33,7 @@ void morv_main::write_game(const resultdata& game) {
   write_game_list_entry(gamelist_page, game, cfg, number);
   enter_subfolder(GAMES_FOLDER);
   write_game_page(game, cfg, number);
+  if (json) json->add_game(game, number);
   // From the games folder: the output folder's data file.
   if (cfg.write_datafile) game.append_player_lines("../morvdata.txt", number);
   leave_subfolder();

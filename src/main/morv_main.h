@@ -3,12 +3,14 @@
 #ifndef MORV_MAIN_MORV_MAIN_H_
 #define MORV_MAIN_MORV_MAIN_H_
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "config/configdata.h"
 #include "diverse/outputfile.h"
 #include "output/chat_log.h"
+#include "output/json_export.h"
 
 class resultdata;
 class resultdata_total;
@@ -49,6 +51,9 @@ class morv_main {
   chat_log chatlog;
   // The readers' run-wide flag (analyzelog::ignore_events).
   bool ignore_events = false;
+  // The data export with --json, from the output folder's preparation to
+  // the end of the analysis; null otherwise.
+  std::unique_ptr<json_export> json;
 
  private:
   // Change to the start folder / the output folder / a sub-folder of the
@@ -76,6 +81,12 @@ class morv_main {
   // Pages over all games (site_pages.cc), called in the output folder.
   void write_rankings(resultdata_total& totals, int n);
   void write_all_player_pages(resultdata_total& totals);
+
+  // The data export (json_run.cc). start_json_export opens it, called in
+  // the output folder; finish_json_export writes the document after the
+  // player pages and prints its line on the console.
+  void start_json_export();
+  void finish_json_export();
 };
 
 #endif  // MORV_MAIN_MORV_MAIN_H_

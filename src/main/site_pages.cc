@@ -22,6 +22,8 @@ void morv_main::write_rankings(resultdata_total& totals, int n) {
     if (page.key == MAIN_RANKING) {
       totals.sort_players(cfg.sort_secondary);
       totals.sort_players(cfg.sort_primary);
+      // The export lists the players in the order of players.htm.
+      if (json && n == 0) json->keep_player_order(totals);
     } else {
       totals.sort_players(page.key);
     }
@@ -32,7 +34,8 @@ void morv_main::write_rankings(resultdata_total& totals, int n) {
 }
 
 void morv_main::write_all_player_pages(resultdata_total& totals) {
-  totals.finish_opponents();
+  // The export shows every player's opponents, not only listed players'.
+  totals.finish_opponents(json != nullptr);
   diverse::make_folder(PLAYERS_FOLDER);
   enter_subfolder(PLAYERS_FOLDER);
   std::printf("\nWriting per player stats        ");

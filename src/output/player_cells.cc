@@ -4,9 +4,6 @@
 #include "output/page_frame.h"
 #include "stats/player_t.h"
 
-namespace {
-
-// The ratio is the sentinel -9999 for a player without playtime.
 bool ratio_is_error(double ratio) {
   double distance = ratio + 9999.0;
   return distance > -0.001 && distance < 0.001;
@@ -15,8 +12,6 @@ bool ratio_is_error(double ratio) {
 double per_minute(int count, int playtime) {
   return playtime == 0 ? 0.0 : count * 60.0 / playtime;
 }
-
-}  // namespace
 
 void write_ratio_cells(outputfile& file, const player_t& player) {
   double ratio = player.ratio();

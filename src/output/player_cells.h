@@ -6,6 +6,12 @@
 class outputfile;
 class player_t;
 
+// True when a ratio is the sentinel -9999 of a player without playtime,
+// which the tables show as "ERR".
+bool ratio_is_error(double ratio);
+// Count per minute of playtime (FPM, DPM); 0 without playtime.
+double per_minute(int count, int playtime);
+
 // Ratio ("ERR" for a player without playtime), Eff and Skill, with the
 // current attribute.
 void write_ratio_cells(outputfile& file, const player_t& player);

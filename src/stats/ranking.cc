@@ -34,13 +34,13 @@ bool resultdata_total::is_below_limits(const player_t& player) const {
          below(player.playtime, config->min_playtime);
 }
 
-void resultdata_total::finish_opponents() {
+void resultdata_total::finish_opponents(bool every_player) {
   // Every opponent's name was itself added as a player of the same game,
   // so each lookup finds a record and none is created here: the answer
   // depends on the name's key only.
   std::unordered_map<std::string_view, const player_t*> resolved;
   for (const std::unique_ptr<player_t>& player : players) {
-    if (!player->listed) continue;
+    if (!player->listed && !every_player) continue;
     sort_p2ps(*player, SORT_KILLS);
     for (p2p_t& opponent : player->opponents) {
       if (opponent.kills[0] == 0 && opponent.deaths[0] == 0) continue;

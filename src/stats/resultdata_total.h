@@ -52,10 +52,11 @@ class resultdata_total {
   std::vector<const player_t*> ranking_rows(int n);
   // True when the configured limits leave the player out of the rankings.
   bool is_below_limits(const player_t& player) const;
-  // For every listed player, in the current order: sorts the opponents by
-  // kills and sets each shown opponent's run-wide record. Call once, after
-  // the ranking pages and before the player pages.
-  void finish_opponents();
+  // For every listed player (every player when every_player is set, as
+  // the data export needs), in the current order: sorts the opponents by
+  // kills and sets the run-wide record of each opponent with kills or
+  // deaths. Call once, after the ranking pages and before the player pages.
+  void finish_opponents(bool every_player = false);
 
   std::vector<std::unique_ptr<player_t>> players;
   int sort_key = 0;

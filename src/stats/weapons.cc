@@ -31,3 +31,7 @@ int find_item_class(const char* name) {
   }
   return -1;
 }
+
+std::string_view item_class_name(int item) {
+  return ITEM_NAMES[static_cast<size_t>(item)];
+}

@@ -2,6 +2,8 @@
 #ifndef MORV_STATS_WEAPONS_H_
 #define MORV_STATS_WEAPONS_H_
 
+#include <string_view>
+
 // Slot 0 is the sum over all weapons; slots 1 to 39 are the log's weapon
 // (means of death) numbers.
 inline constexpr int MAX_WEAPONS = 40;
@@ -49,5 +51,7 @@ enum item_class {
 
 // Returns the item class whose log name equals name exactly, or -1.
 int find_item_class(const char* name);
+// The log name of an item class (0 to ITEM_CLASSES - 1).
+std::string_view item_class_name(int item);
 
 #endif  // MORV_STATS_WEAPONS_H_

@@ -1,0 +1,187 @@
+// The data export: the games' spool while the logs are read, and the
+// document assembled from it at the end.
+#include "output/json_export.h"
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "config/configdata.h"
+#include "config/sortkey.h"
+#include "diverse/fatal_error.h"
+#include "output/json_writer.h"
+#include "stats/resultdata_total.h"
+
+namespace {
+
+// The version of the document's layout; raised when a field changes its
+// meaning or goes away (new fields keep it).
+constexpr int FORMAT = 1;
+// The text gathered before it goes to the file.
+constexpr size_t BLOCK = size_t{1} << 16;
+
+std::string utc_now_text() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  char text[32] = "";
+  if (gmtime_r(&now, &utc) != nullptr) {
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+  }
+  return text;
+}
+
+void write_head(json_writer& writer) {
+  json_key(writer, "morv");
+  writer.StartObject();
+  json_key(writer, "version");
+  writer.String(MORV_VERSION);
+  json_key(writer, "format");
+  writer.Int(FORMAT);
+  writer.EndObject();
+  json_key(writer, "generated");
+  writer.String(utc_now_text().c_str());
+}
+
+// The limits count only when a limit option switched them on, as the
+// settings the run prints.
+void write_options(json_writer& writer, const configdata& config) {
+  const bool limits = config.filters_on;
+  json_key(writer, "options");
+  writer.StartObject();
+  json_key(writer, "skip_bots");
+  writer.Bool(config.skip_bots);
+  json_key(writer, "sort_primary");
+  writer.String(sortkey_name(config.sort_primary));
+  json_key(writer, "sort_secondary");
+  writer.String(sortkey_name(config.sort_secondary));
+  json_key(writer, "min_kills");
+  writer.Int(limits ? config.min_kills : 0);
+  json_key(writer, "min_games");
+  writer.Int(limits ? config.min_games : 0);
+  json_key(writer, "min_playtime");
+  writer.Int(limits ? config.min_playtime : 0);
+  json_key(writer, "max_players");
+  writer.Int(limits ? config.max_players : 0);
+  json_key(writer, "top_players");
+  writer.Int(config.top_players);
+  json_key(writer, "games_per_page");
+  writer.Int(config.games_per_file);
+  json_key(writer, "weapon_set");
+  if (config.set_weaponset.empty()) {
+    writer.Null();
+  } else {
+    write_json_text(writer, config.set_weaponset);
+  }
+  writer.EndObject();
+}
+
+void write_logs(json_writer& writer,
+                const std::vector<json_export::log_entry>& logs) {
+  json_key(writer, "logs");
+  writer.StartArray();
+  for (const json_export::log_entry& log : logs) {
+    writer.StartObject();
+    json_key(writer, "path");
+    write_json_text(writer, log.path);
+    json_key(writer, "bytes");
+    writer.Int64(log.bytes);
+    json_key(writer, "games");
+    writer.Int(log.games);
+    writer.EndObject();
+  }
+  writer.EndArray();
+}
+
+// Appends the spool's bytes to the document in blocks.
+void copy_spool(const std::string& spool_name, outputfile& document) {
+  std::FILE* spool = std::fopen(spool_name.c_str(), "rb");
+  if (spool == nullptr) fatal_error("Couldn't open %s", spool_name.c_str());
+  char block[BLOCK];
+  size_t size;
+  while ((size = std::fread(block, 1, sizeof block, spool)) > 0) {
+    document.write(std::string_view(block, size));
+  }
+  const bool failed = std::ferror(spool) != 0;
+  std::fclose(spool);
+  if (failed) fatal_error("Couldn't open %s", spool_name.c_str());
+}
+
+}  // namespace
+
+json_export::json_export(const configdata& config, std::string target)
+    : config(config),
+      target(std::move(target)),
+      spool_name(this->target + ".games"),
+      part_name(this->target + ".part") {
+  spool.open(spool_name.c_str());
+}
+
+// A finished export has removed the spool and renamed the document: only
+// an unfinished one leaves files to remove (the spool closes after that).
+json_export::~json_export() {
+  std::error_code ignored;
+  std::filesystem::remove(spool_name, ignored);
+  std::filesystem::remove(part_name, ignored);
+}
+
+void json_export::begin_log(const std::string& path, int64_t bytes) {
+  logs.push_back({path, bytes, 0});
+}
+
+void json_export::add_game(const resultdata& game, int number) {
+  if (spooled_games > 0) spool.write(",");
+  rapidjson::StringBuffer buffer;
+  json_writer writer(buffer);
+  write_json_game(writer, game, config, number, logs.back().path);
+  move_json(buffer, spool);
+  ++spooled_games;
+  ++logs.back().games;
+}
+
+void json_export::keep_player_order(const resultdata_total& totals) {
+  players.clear();
+  players.reserve(totals.players.size());
+  for (const auto& player : totals.players) players.push_back(player.get());
+}
+
+uint64_t json_export::finish() {
+  spool.close();
+  outputfile document;
+  document.open(part_name.c_str());
+  rapidjson::StringBuffer buffer;
+  json_writer writer(buffer);
+  writer.StartObject();
+  write_head(writer);
+  write_options(writer, config);
+  write_logs(writer, logs);
+  // The spool holds the games as finished JSON values separated by commas:
+  // the writer opens the array and the spool's bytes follow as they stand.
+  json_key(writer, "games");
+  writer.RawValue("[", 1, rapidjson::kArrayType);
+  move_json(buffer, document);
+  copy_spool(spool_name, document);
+  document.write("]");
+  json_key(writer, "players");
+  writer.StartArray();
+  for (const player_t* player : players) {
+    write_json_player(writer, *player, config);
+    if (buffer.GetSize() >= BLOCK) move_json(buffer, document);
+  }
+  writer.EndArray();
+  writer.EndObject();
+  move_json(buffer, document);
+  document.write("\n");
+  document.close();
+
+  if (std::rename(part_name.c_str(), target.c_str()) != 0) {
+    fatal_error("Couldn't write %s", target.c_str());
+  }
+  std::remove(spool_name.c_str());
+  std::error_code error;
+  const uintmax_t size = std::filesystem::file_size(target, error);
+  return error ? 0 : static_cast<uint64_t>(size);
+}

@@ -1,0 +1,64 @@
+// The data export of --json: every game and player of the run as one JSON
+// document, written as the run goes.
+#ifndef MORV_OUTPUT_JSON_EXPORT_H_
+#define MORV_OUTPUT_JSON_EXPORT_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "diverse/outputfile.h"
+
+class configdata;
+class player_t;
+class resultdata;
+class resultdata_total;
+
+// One per run with --json, owned by the driver. The document lists the
+// logs, with their game counts, before the games, so each game goes to a
+// spool file beside the target as its page is written, and finish
+// assembles the document with the spool copied in blocks: memory holds one
+// game at a time. The document is written under a temporary
+// name and renamed, so an earlier export stays whole until the new one is.
+class json_export {
+ public:
+  // A log file read: its path as given, its size, its games with a page.
+  struct log_entry {
+    std::string path;
+    int64_t bytes;
+    int games;
+  };
+
+  // target: the document's path, absolute (the run changes folders).
+  // Opens the spool target + ".games"; fatal "Couldn't open %s".
+  json_export(const configdata& config, std::string target);
+  // Removes the spool and the partial document of an export that did not
+  // finish (a fatal error in a test or fuzz run).
+  ~json_export();
+  json_export(const json_export&) = delete;
+  json_export& operator=(const json_export&) = delete;
+
+  // The next log file, its path as given and its size; its games follow.
+  void begin_log(const std::string& path, int64_t bytes);
+  // One finished game of the current log, numbered as its page.
+  void add_game(const resultdata& game, int number);
+  // Keeps the totals' current order, that of players.htm, for the players.
+  void keep_player_order(const resultdata_total& totals);
+  // Writes the document (run-wide players in the kept order, with their
+  // opponents, which must be finished for every player) and renames it to
+  // the target; fatal "Couldn't write %s" when it cannot be completed.
+  // Returns its size in bytes.
+  uint64_t finish();
+
+ private:
+  const configdata& config;
+  const std::string target;
+  const std::string spool_name;
+  const std::string part_name;
+  outputfile spool;
+  int spooled_games = 0;
+  std::vector<log_entry> logs;
+  std::vector<const player_t*> players;
+};
+
+#endif  // MORV_OUTPUT_JSON_EXPORT_H_

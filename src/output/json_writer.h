@@ -1,0 +1,63 @@
+// The JSON writer of the data export (RapidJSON's streaming Writer) and the
+// writers of a game and of a run-wide player.
+#ifndef MORV_OUTPUT_JSON_WRITER_H_
+#define MORV_OUTPUT_JSON_WRITER_H_
+
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "diverse/outputfile.h"
+
+class configdata;
+class player_t;
+class resultdata;
+
+// The export's text collects in a RapidJSON string buffer, which the
+// export moves to its file after each game and every few players.
+using json_writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+// Appends what buffer holds to file and empties it; the writer on the
+// buffer goes on where it stopped.
+void move_json(rapidjson::StringBuffer& buffer, outputfile& file);
+
+// A member name given as a literal, its length known when compiled (every
+// game writes a few hundred of them).
+template <size_t N>
+inline void json_key(json_writer& writer, const char (&name)[N]) {
+  writer.Key(name, static_cast<rapidjson::SizeType>(N - 1));
+}
+
+// A text from the log or the configuration as a JSON string (json_text:
+// UTF-8 kept, other bytes as Latin-1; the writer escapes what JSON needs).
+void write_json_text(json_writer& writer, std::string_view bytes);
+// The plain form of a raw player name: colour codes removed, not escaped.
+void write_json_plain(json_writer& writer, std::string_view raw_name);
+// A number that may be undefined: null instead of NaN or infinity.
+void write_json_number(json_writer& writer, double value);
+// value, or null when it is not present.
+void write_json_optional(json_writer& writer, bool present, int64_t value);
+
+// The members every player object has (json_players.cc): kills, killed,
+// suicides, world and total deaths, frags, ratio (null without playtime),
+// eff, skill, fpm, dpm, playtime and the average ping (null without
+// samples).
+void write_json_counts(json_writer& writer, const player_t& player);
+// The "weapons" member: slots 1 to 39 with any kill, death or suicide.
+void write_json_weapons(json_writer& writer, const player_t& player,
+                        const configdata& config);
+
+// One finished game (json_game.cc), numbered as its page, read from the
+// log file at log_path.
+void write_json_game(json_writer& writer, const resultdata& game,
+                     const configdata& config, int number,
+                     std::string_view log_path);
+// One run-wide player record with its opponents (json_players.cc); the
+// totals' opponents must be finished for every player.
+void write_json_player(json_writer& writer, const player_t& player,
+                       const configdata& config);
+
+#endif  // MORV_OUTPUT_JSON_WRITER_H_

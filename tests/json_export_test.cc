@@ -1,0 +1,287 @@
+// End-to-end runs of the data export (--json): the sample's document against
+// its expected file with the classic site unchanged beside it, the recorded
+// runs' data file and rankings against the document, and hostile bytes.
+#include <rapidjson/document.h>
+#include <rapidjson/prettywriter.h>
+#include <rapidjson/stringbuffer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "diverse/funname.h"
+#include "diverse/time_text.h"
+#include "test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using json = rapidjson::Value;
+
+// Parses with UTF-8 validation and exact doubles; fails the test when the
+// document is not valid.
+void parse_export(const std::string& path, rapidjson::Document& document) {
+  const std::string text = read_file(path);
+  document.Parse<rapidjson::kParseValidateEncodingFlag |
+                 rapidjson::kParseFullPrecisionFlag>(text.c_str(), text.size());
+  ASSERT_FALSE(document.HasParseError()) << path << " at "
+                                         << document.GetErrorOffset();
+}
+
+std::string pretty(const rapidjson::Document& document) {
+  rapidjson::StringBuffer buffer;
+  rapidjson::PrettyWriter<rapidjson::StringBuffer> writer(buffer);
+  writer.SetIndent(' ', 2);
+  writer.SetFormatOptions(rapidjson::kFormatSingleLineArray);
+  document.Accept(writer);
+  return std::string(buffer.GetString(), buffer.GetSize()) + "\n";
+}
+
+std::string text_of(const json& value) {
+  return std::string(value.GetString(), value.GetStringLength());
+}
+
+std::string fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::vector<std::string> matches(const std::string& text, const std::regex& re) {
+  std::vector<std::string> found;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), re);
+       it != std::sregex_iterator(); ++it) {
+    found.push_back((*it)[1].str());
+  }
+  return found;
+}
+
+// The console without the export's line.
+std::string without_export_line(const std::string& console) {
+  static const std::regex line(R"(\nWrote [^\n]*\.json \[[0-9]+ byte\])");
+  return std::regex_replace(console, line, "");
+}
+
+// Runs morv with args in a new sub-folder of the current one holding inputs.
+run_result run_in(const std::string& name, const std::vector<fs::path>& inputs,
+                  const std::string& args) {
+  fs::create_directory(name);
+  for (const fs::path& input : inputs) {
+    fs::copy_file(input, fs::path(name) / input.filename());
+  }
+  return run_morv((fs::current_path() / name).string(), args);
+}
+
+// A player's line of the output folder's data file, from the document.
+std::string data_line(int game, const json& player) {
+  static const int slots[] = {1, 2, 3, 4, 6, 8, 10, 11, 12, 18, 20, 23, 24, 25};
+  std::string line = std::to_string(game) + "," +
+                     diverse::funname_to_ascii(text_of(player["name"]));
+  for (const char* count : {"kills", "killed", "suicides", "world_deaths"}) {
+    line += "," + std::to_string(player[count].GetUint());
+  }
+  line += "," + diverse::time_to_hms(player["playtime"].GetInt());
+  for (const char* count : {"kills", "killed"}) {
+    for (int slot : slots) {
+      unsigned value = 0;
+      for (const json& weapon : player["weapons"].GetArray()) {
+        if (weapon["slot"].GetInt() == slot) value = weapon[count].GetUint();
+      }
+      line += "," + std::to_string(value);
+    }
+  }
+  return line;
+}
+
+// The cells of a players.htm row after the name, from the document.
+std::vector<std::string> ranking_cells(const json& player, bool skip_bots) {
+  std::vector<std::string> cells;
+  const json& bot = player["bot_skill"];
+  if (!skip_bots) {
+    cells.push_back(bot.IsNull() ? "-" : "(" + std::to_string(bot.GetInt()) + ")");
+  }
+  const json& ratio = player["ratio"];
+  cells.push_back(ratio.IsNull() ? "ERR" : fixed(ratio.GetDouble(), 2));
+  cells.push_back(fixed(player["eff"].GetDouble(), 1));
+  cells.push_back(fixed(player["skill"].GetDouble(), 2));
+  for (const char* count : {"frags", "kills", "killed", "suicides",
+                            "world_deaths", "total_deaths"}) {
+    cells.push_back(std::to_string(player[count].GetInt64()));
+  }
+  cells.push_back(fixed(player["fpm"].GetDouble(), 2));
+  cells.push_back(fixed(player["dpm"].GetDouble(), 2));
+  cells.push_back(diverse::time_to_hm(player["playtime"].GetInt()));
+  cells.push_back(std::to_string(player["games"].GetInt()));
+  const json& ping = player["ping"];
+  cells.push_back(ping.IsNull() ? "-" : std::to_string(ping.GetInt()));
+  return cells;
+}
+
+// The data file's player lines (its kill-matrix blocks start otherwise).
+void expect_data_lines_agree(const std::string& data_file,
+                             const rapidjson::Document& document) {
+  static const std::regex line(R"(\n([0-9]+,[^\r\n]*)(?=\r\n))");
+  const std::vector<std::string> found =
+      matches("\n" + read_file(data_file), line);
+  std::vector<std::string> expected;
+  for (const json& game : document["games"].GetArray()) {
+    for (const json& player : game["players"].GetArray()) {
+      expected.push_back(data_line(game["number"].GetInt(), player));
+    }
+  }
+  EXPECT_EQ(found, expected);
+}
+
+// The rows of players.htm are the players with a page, in the document's
+// order: rank, name (coloured or plain, as -f chose) and numbers.
+void expect_ranking_rows_agree(const std::string& page,
+                               const rapidjson::Document& document) {
+  static const std::regex row(
+      R"(<tr align=right(?: bgcolor=#808080)?>\r\n((?:<td[^\n]*\r\n)+)</tr>)");
+  static const std::regex cell(R"(<td[^>]*>(.*)</td>\r\n)");
+  const bool skip_bots = document["options"]["skip_bots"].GetBool();
+  std::vector<std::string> rows = matches(read_file(page), row);
+  size_t rank = 0;
+  for (const json& player : document["players"].GetArray()) {
+    if (player["number"].IsNull() || rank == rows.size()) continue;
+    std::vector<std::string> cells = matches(rows[rank++], cell);
+    ASSERT_GE(cells.size(), 2u);
+    EXPECT_EQ(cells[0], std::to_string(rank));
+    const std::string link = "<b><a href=\"morv_players/player_" +
+                             std::to_string(player["number"].GetInt()) + ".htm\">";
+    const std::string name = text_of(player["name"]);
+    EXPECT_TRUE(cells[1] == link + diverse::funname_to_html(name) + "</a></b>" ||
+                cells[1] == link + diverse::funname_to_ascii(name) + "</a></b>")
+        << cells[1];
+    cells.erase(cells.begin(), cells.begin() + 2);
+    EXPECT_EQ(cells, ranking_cells(player, skip_bots));
+  }
+  EXPECT_EQ(rank, rows.size());
+  EXPECT_GT(rank, 0u);
+}
+
+class json_export_test : public temp_folder_test {};
+
+TEST_F(json_export_test, sample_export_is_expected_and_adds_only_itself) {
+  const fs::path log = MORV_SOURCE_DIR "/sample/sample.log";
+  run_result plain = run_in("plain", {log}, "sample.log -l -d -top5");
+  run_result run = run_in("json", {log}, "sample.log -l -d -top5 --json");
+  ASSERT_EQ(run.status, 0) << run.output;
+  rapidjson::Document document;
+  parse_export("json/morv.json", document);
+  if (HasFatalFailure()) return;
+  document["generated"].SetString("GENERATED");
+  document["morv"]["version"].SetString("VERSION");
+  EXPECT_EQ(read_file(MORV_SOURCE_DIR "/tests/sample_export.json"),
+            pretty(document));
+
+  // One console line more, before the timing; the site byte for byte.
+  const std::string line = "\nWrote morv.json [" +
+                           std::to_string(fs::file_size("json/morv.json")) +
+                           " byte]\nS.SS seconds elapsed";
+  EXPECT_NE(mask_volatile(run.output).find(line), std::string::npos);
+  EXPECT_EQ(mask_volatile(plain.output),
+            without_export_line(mask_volatile(run.output)));
+  std::set<std::string> files = files_below("json");
+  files.erase("morv.json");
+  EXPECT_EQ(files_below("plain"), files);
+  for (const std::string& name : files) {
+    EXPECT_EQ(mask_volatile(read_file("plain/" + name)),
+              mask_volatile(read_file("json/" + name)))
+        << name;
+  }
+}
+
+TEST_F(json_export_test, players_below_a_limit_have_no_number) {
+  run_result run = run_in("run", {MORV_SOURCE_DIR "/sample/sample.log"},
+                          "sample.log -oSK -min_kills:3 --json=out.json");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("\nWrote out.json ["), std::string::npos);
+  rapidjson::Document document;
+  parse_export("run/out.json", document);
+  if (HasFatalFailure()) return;
+  std::vector<bool> numbered;
+  for (const json& player : document["players"].GetArray()) {
+    numbered.push_back(!player["number"].IsNull());
+  }
+  EXPECT_EQ(numbered, (std::vector<bool>{true, false, false, true, false}));
+  expect_ranking_rows_agree("run/players.htm", document);
+}
+
+fs::path golden_root() {
+  fs::path beside = fs::path(MORV_SOURCE_DIR) / ".." / "shared" / "golden";
+  if (fs::exists(beside)) return beside;
+  return "/work/shared/golden";
+}
+
+class json_golden_test : public json_export_test,
+                         public testing::WithParamInterface<std::string> {};
+
+TEST_P(json_golden_test, data_file_and_rankings_agree_with_export) {
+  const fs::path recording = golden_root() / GetParam();
+  if (!fs::exists(recording)) GTEST_SKIP() << "no recording " << recording;
+  std::vector<fs::path> inputs;
+  for (const auto& entry : fs::directory_iterator(recording / "input")) {
+    inputs.push_back(entry.path());
+  }
+  std::string command = read_file(recording / "command.txt");
+  command.erase(command.find_last_not_of("\r\n") + 1);
+  run_result run = run_in("run", inputs, command + " --json");
+  EXPECT_EQ(mask_volatile(read_file(recording / "console.txt")),
+            without_export_line(mask_volatile(run.output)) + "exit " +
+                std::to_string(run.status) + "\n");
+  rapidjson::Document document;
+  parse_export("run/morv.json", document);
+  if (HasFatalFailure()) return;
+  if (file_exists("run/morvdata.txt")) {
+    expect_data_lines_agree("run/morvdata.txt", document);
+  }
+  expect_ranking_rows_agree("run/players.htm", document);
+}
+
+INSTANTIATE_TEST_SUITE_P(recordings, json_golden_test,
+                         testing::Values("ffa-plain", "ffa-b-f-top3",
+                                         "teamdm-d-l"),
+                         [](const auto& info) {
+                           std::string name = info.param;
+                           std::replace(name.begin(), name.end(), '-', '_');
+                           return name;
+                         });
+
+TEST_F(json_export_test, hostile_bytes_give_valid_json) {
+  // Latin-1, UTF-8, control characters, a quote, markup and a cut UTF-8
+  // sequence in names, the map and the game name.
+  write_file("hostile.log",
+             "  0:00 InitGame: \\g_gametype\\0\\mapname\\Q3DM\xFF\x01\\"
+             "gamename\\base\x1b[31m\n"
+             "  0:01 ClientConnect: 0\n"
+             "  0:01 ClientUserinfoChanged: 0 n\\Caf\xE9\x01\\t\\0\n"
+             "  0:01 ClientConnect: 1\n"
+             "  0:01 ClientUserinfoChanged: 1 n\\^1Ok\xC3\xA9\"<\xE2\x82\\t\\0\n"
+             "  0:30 Kill: 0 1 10: x\n"
+             "  0:40 Kill: 1 0 10: x\n"
+             "  1:00 ShutdownGame:\n");
+  run_result run = run_morv(folder, "hostile.log --json");
+  ASSERT_EQ(run.status, 0) << run.output;
+  rapidjson::Document document;
+  parse_export("morv.json", document);
+  if (HasFatalFailure()) return;
+  const json& game = document["games"][0];
+  EXPECT_EQ(text_of(game["map"]), "q3dm\xC3\xBF\x01");
+  EXPECT_EQ(text_of(game["gamename"]), "base\x1b[31m");
+  std::set<std::string> names;
+  for (const json& player : game["players"].GetArray()) {
+    names.insert(text_of(player["name"]) + "|" + text_of(player["plain"]));
+  }
+  EXPECT_EQ(names, (std::set<std::string>{
+                       "Caf\xC3\xA9\x01|Caf\xC3\xA9\x01",
+                       "^1Ok\xC3\xA9\"<\xC3\xA2\xC2\x82|Ok\xC3\xA9\"<\xC3\xA2\xC2\x82"}));
+  EXPECT_NE(read_file("morv.json").find("\\u0001"), std::string::npos);
+}
+
+}  // namespace
