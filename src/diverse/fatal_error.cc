@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "diverse/outputfile.h"
 #include "diverse/text_format.h"
 
 namespace {
@@ -34,7 +35,12 @@ void fatal_error(const char* format, ...) {
   std::printf("\nERROR: %s\n\nPress ENTER to exit", message.c_str());
   std::fflush(stdout);
   std::getchar();
-  std::exit(1);
+  // The run ends here at once: open files and the console are written
+  // out, but no destructor runs while the page worker may still be
+  // putting a page together.
+  outputfile::flush_open_files();
+  std::fflush(nullptr);
+  std::_Exit(1);
 }
 
 void warning(const char* format, ...) {

@@ -101,19 +101,28 @@ void outputfile::open_in_memory(const char* file) {
 
 void outputfile::save_to_file() {
   if (!in_memory || !open_flag) return;
-  const std::string text = take_text();
-  open(name.c_str());
-  write(text);
+  move_to_memory();
+  const int file = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                          0666);
+  if (file < 0) fatal_error("Couldn't open %s", name.c_str());
+  bool written = write_all(file, memory.data(), memory.size());
+  written = ::close(file) == 0 && written;
+  if (!written) fatal_error("Couldn't write %s", name.c_str());
   close();
 }
 
-std::string outputfile::take_text() {
-  if (!in_memory || !open_flag) return {};
-  memory.append(buffer.get(), static_cast<size_t>(next - buffer.get()));
-  std::string text = std::move(memory);
-  memory.clear();
+void outputfile::copy_to(outputfile& other) {
+  if (!in_memory || !open_flag) return;
+  move_to_memory();
+  other.write(memory);
   close();
-  return text;
+}
+
+// The page's text so far is all in memory, the buffer empty. The memory
+// keeps its size from page to page, so that a run of pages allocates once.
+void outputfile::move_to_memory() {
+  memory.append(buffer.get(), static_cast<size_t>(next - buffer.get()));
+  next = buffer.get();
 }
 
 void outputfile::write_int(long long value) {
@@ -125,9 +134,8 @@ void outputfile::write_int(long long value) {
 void outputfile::write_through(std::string_view text) {
   if (!open_flag) return;
   if (in_memory) {
-    memory.append(buffer.get(), static_cast<size_t>(next - buffer.get()));
+    move_to_memory();
     memory.append(text);
-    next = buffer.get();
     return;
   }
   if (!flush_buffer()) fail();
@@ -156,11 +164,6 @@ void outputfile::fail() {
 }
 
 void outputfile::link_open() {
-  static bool registered = false;
-  if (!registered) {
-    std::atexit(flush_open_files);
-    registered = true;
-  }
   previous_open = nullptr;
   next_open = first_open;
   if (first_open != nullptr) first_open->previous_open = this;
@@ -177,9 +180,9 @@ void outputfile::unlink_open() {
   previous_open = next_open = nullptr;
 }
 
-// Runs at exit: a run that ends through fatal_error leaves its open files
-// as complete as their text so far, and the exit status already tells of
-// the error, so a refused write here is not reported again.
+// A run that ends through fatal_error leaves its open files as complete as
+// their text so far, and the exit status already tells of the error, so a
+// refused write here is not reported again.
 void outputfile::flush_open_files() {
   for (outputfile* file = first_open; file != nullptr;
        file = file->next_open) {

@@ -14,8 +14,8 @@
 // buffer and goes to the file in writes of that size. Write errors are
 // checked in one place: a failed write or close ends the run with
 // "Couldn't write %s", so a page is never silently left incomplete. When
-// the run ends through fatal_error (exit) while files are open, what they
-// hold is still written out, as a C stream's would be.
+// the run ends through fatal_error while files are open, what they hold is
+// still written out, as a C stream's would be.
 class outputfile {
  public:
   outputfile() = default;
@@ -37,8 +37,8 @@ class outputfile {
   // and closes it, as open, write and close would (with their fatal
   // errors).
   void save_to_file();
-  // Closes an in-memory page and returns its text.
-  std::string take_text();
+  // Writes an in-memory page's text into other, and closes the page.
+  void copy_to(outputfile& other);
   // Writes out the buffer and closes; fatal "Couldn't write %s" when data
   // was lost. An in-memory page is dropped.
   int close();
@@ -56,18 +56,21 @@ class outputfile {
   // Writes value as %lld (and %i, %u for the values they take) would.
   void write_int(long long value);
   bool is_open() const { return open_flag; }
+  // Writes out what every open file (not in memory) holds; fatal_error
+  // calls it before it ends the run.
+  static void flush_open_files();
   const std::string& file_name() const { return name; }
 
  private:
   int open_flags(const char* name, int flags);
   void write_through(std::string_view text);
+  void move_to_memory();
   // Writes out the buffer; false when the file refused data.
   bool flush_buffer();
   // Closes after a refused write and ends the run.
   [[noreturn]] void fail();
   void link_open();
   void unlink_open();
-  static void flush_open_files();
 
   int descriptor = -1;
   bool in_memory = false;

@@ -205,14 +205,11 @@ void morv_main::analyze(const std::string& folder,
     int64_t percent = size > 0 ? reader->position() * 100 / size : 100;
     std::printf("\b\b\b\b\b\b\b(%3i %%)", static_cast<int>(percent));
     if (!finish_game(*game)) continue;
-    write_game(*game);
-    if (cfg.write_datafile) {
-      enter_start_folder();
-      game->append_datafile(DATAFILE_NAME);
-      enter_output_folder();
-    }
+    // The game's files are written while the next game is read.
+    pass_game(*game, number_game());
     totals.add_game(*game);
   }
+  write_pending_game();
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   if (cfg.write_datafile) std::printf("\nWriting morvdata.txt");
   reader.reset();

@@ -1,14 +1,27 @@
 // Finishing each game's record and writing its pages: the game list pages,
 // the game page, the data file lines and the chat log heading.
+#include <memory>
 #include <string>
 
 #include "diverse/folders.h"
+#include "main/page_worker.h"
 #include "main/morv_main.h"
 #include "output/game_index.h"
 #include "output/game_page.h"
 #include "output/site_nav.h"
 #include "stats/datafile.h"
 #include "stats/resultdata.h"
+
+namespace {
+
+// The page worker takes games from MIN_WORKER_PLAYERS to
+// MAX_WORKER_PLAYERS players. A smaller game's page is put together in
+// less time than handing it over takes; a larger one runs to many
+// megabytes, which are not held in memory.
+constexpr int MIN_WORKER_PLAYERS = 8;
+constexpr int MAX_WORKER_PLAYERS = 64;
+
+}  // namespace
 
 bool morv_main::finish_game(resultdata& game) {
   if (cfg.skip_bots) game.remove_bots();
@@ -19,29 +32,87 @@ bool morv_main::finish_game(resultdata& game) {
   return true;
 }
 
-void morv_main::write_game(const resultdata& game) {
+int morv_main::number_game() {
   int number = ++games_written;
   // The heading of the chat that follows this game.
   if (cfg.write_chatlog && chatlog.is_open()) {
     chatlog.write_game_heading(number + 1);
   }
+  return number;
+}
+
+void morv_main::pass_game(const resultdata& game, int number) {
+  write_pending_game();
+  if (game.num_players < MIN_WORKER_PLAYERS ||
+      game.num_players > MAX_WORKER_PLAYERS) {
+    write_game(game, number, nullptr);
+    return;
+  }
+  if (!worker) worker = std::make_unique<page_worker>(cfg);
+  worker->start(game, number);
+}
+
+void morv_main::write_pending_game() {
+  if (!worker || !worker->has_game()) return;
+  worker->wait();
+  write_game(worker->game(), worker->number(), worker.get());
+  worker->release_game();
+}
+
+void morv_main::write_game(const resultdata& game, int number,
+                           page_worker* pieces) {
   // The run removed the games folder before its first log; its first game
   // makes it again, once, and every later game finds it.
   if (number == 1) diverse::make_folder(GAMES_FOLDER);
   int per_page = games_per_list_page(cfg);
-  if ((number - 1) % per_page == 0) start_gamelist_page();
-  write_game_list_entry(gamelist_page, game, cfg, number);
+  if ((number - 1) % per_page == 0) start_gamelist_page(number);
+  if (pieces) {
+    pieces->list_entry.copy_to(gamelist_page);
+  } else {
+    write_game_list_entry(gamelist_page, game, cfg, number);
+  }
   enter_subfolder(GAMES_FOLDER);
-  write_game_page(game, cfg, number);
+  if (pieces) {
+    pieces->page.save_to_file();
+  } else {
+    outputfile page;
+    page.open(game_page_name(number).c_str());
+    write_game_page(page, game, cfg, number);
+    page.close();
+  }
   if (json) json->add_game(game, number);
   // From the games folder: the output folder's data file.
-  if (cfg.write_datafile) game.append_player_lines("../morvdata.txt", number);
+  if (cfg.write_datafile) {
+    append_to_datafile("../morvdata.txt", game, number, pieces, true);
+  }
   leave_subfolder();
   if (number % per_page == 0) finish_gamelist_page();
+  if (cfg.write_datafile) {
+    enter_start_folder();
+    append_to_datafile(DATAFILE_NAME, game, number, pieces, false);
+    enter_output_folder();
+  }
 }
 
-void morv_main::start_gamelist_page() {
-  int page_number = (games_written - 1) / games_per_list_page(cfg) + 1;
+void morv_main::append_to_datafile(const char* filename,
+                                   const resultdata& game, int number,
+                                   page_worker* pieces, bool player_lines) {
+  if (pieces == nullptr) {
+    if (player_lines) {
+      game.append_player_lines(filename, number);
+    } else {
+      game.append_datafile(filename);
+    }
+    return;
+  }
+  outputfile file;
+  file.open_append(filename);
+  (player_lines ? pieces->player_lines : pieces->datafile_block).copy_to(file);
+  file.close();
+}
+
+void morv_main::start_gamelist_page(int number) {
+  int page_number = (number - 1) / games_per_list_page(cfg) + 1;
   enter_subfolder(GAMES_FOLDER);
   std::string name = "games" + std::to_string(page_number) + ".htm";
   gamelist_page.open(name.c_str());

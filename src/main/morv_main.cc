@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "diverse/folders.h"
+#include "main/page_worker.h"
 #include "output/page_frame.h"
 #include "stats/datafile.h"
 
@@ -51,6 +52,9 @@ void open_results_page(const std::string& output_directory) {
 }
 
 }  // namespace
+
+morv_main::morv_main() = default;
+morv_main::~morv_main() = default;
 
 void morv_main::run(int argc, char** argv) {
   if (argc < 2) usage();

@@ -12,6 +12,7 @@
 #include "output/chat_log.h"
 #include "output/json_export.h"
 
+class page_worker;
 class resultdata;
 class resultdata_total;
 
@@ -19,7 +20,8 @@ class resultdata_total;
 // the enter_* and leave_subfolder helpers.
 class morv_main {
  public:
-  morv_main() = default;
+  morv_main();
+  ~morv_main();
   morv_main(const morv_main&) = delete;
   morv_main& operator=(const morv_main&) = delete;
 
@@ -54,6 +56,8 @@ class morv_main {
   // The data export with --json, from the output folder's preparation to
   // the end of the analysis; null otherwise.
   std::unique_ptr<json_export> json;
+  // Puts game pages together beside the reader; made with the first game.
+  std::unique_ptr<page_worker> worker;
 
  private:
   // Change to the start folder / the output folder / a sub-folder of the
@@ -70,12 +74,23 @@ class morv_main {
 
   // Game pages (game_pages.cc), called in the output folder. finish_game
   // cleans and orders a sorted record for its pages: false when fewer
-  // than two players are left (the game gets no page). write_game numbers
-  // a finished game and writes its list entry, page, data lines and the
-  // chat log's next heading.
+  // than two players are left (the game gets no page). number_game gives
+  // a finished game its number and writes the chat log's next heading.
+  // pass_game has the game's files written: by the page worker's pieces
+  // while the reader goes on, or at once for a large game. write_game
+  // writes a numbered game's list entry, page, data lines and export, from
+  // the worker's pieces when given; write_pending_game writes the game the
+  // worker holds, once it is put together.
   bool finish_game(resultdata& game);
-  void write_game(const resultdata& game);
-  void start_gamelist_page();
+  int number_game();
+  void pass_game(const resultdata& game, int number);
+  void write_game(const resultdata& game, int number, page_worker* pieces);
+  void write_pending_game();
+  // Appends a game's per-player lines or kill-matrix block to the data
+  // file filename, from the worker's pieces when given.
+  void append_to_datafile(const char* filename, const resultdata& game,
+                          int number, page_worker* pieces, bool player_lines);
+  void start_gamelist_page(int number);
   void finish_gamelist_page();
 
   // Pages over all games (site_pages.cc), called in the output folder.

@@ -27,6 +27,11 @@ void empty_datafile(const char* filename) {
 void resultdata::append_datafile(const char* filename) const {
   outputfile file;
   file.open_append(filename);
+  write_datafile_block(file);
+  file.close();
+}
+
+void resultdata::write_datafile_block(outputfile& file) const {
   std::string text = "<game>\r\n";
   for (int i = 0; i < num_players; ++i) {
     append_format(text, "player %i: \"", i);
@@ -56,12 +61,16 @@ void resultdata::append_datafile(const char* filename) const {
     }
   }
   file.write("</game>\r\n\r\n");
-  file.close();
 }
 
 void resultdata::append_player_lines(const char* filename, int number) const {
   outputfile file;
   file.open_append(filename);
+  write_player_lines(file, number);
+  file.close();
+}
+
+void resultdata::write_player_lines(outputfile& file, int number) const {
   for (int i = 0; i < num_players; ++i) {
     const player_t& p = players[static_cast<size_t>(i)];
     file.print("%i,%s,%u,%u,%u,%u,%s", number, p.plain_name.c_str(),
@@ -71,5 +80,4 @@ void resultdata::append_player_lines(const char* filename, int number) const {
     for (int slot : PLAYER_LINE_SLOTS) file.print(",%u", p.killed[slot]);
     file.write("\r\n");
   }
-  file.close();
 }

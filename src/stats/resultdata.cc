@@ -65,9 +65,18 @@ void resultdata::reset() {
 void resultdata::copy_finished(const resultdata& game) {
   num_players = game.num_players;
   used_players = game.num_players;
-  capacity = game.capacity;
-  kill_matrix = game.kill_matrix;
+  // The copy's matrix holds just its players: the game's capacity stays at
+  // the most players any game of the log had.
+  capacity = std::max(num_players, 1);
+  kill_matrix.assign(matrix_size(capacity), 0);
   weapon_counted = game.weapon_counted;
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!weapon_in_matrix(w)) continue;
+    for (int k = 0; k < num_players; ++k) {
+      std::copy_n(&game.kill_matrix[game.matrix_index(k, 0, w)], num_players,
+                  &kill_matrix[matrix_index(k, 0, w)]);
+    }
+  }
   for (int i = 0; i < num_players; ++i) players[i] = game.players[i];
   teams = game.teams;
   running = game.running;

@@ -13,6 +13,7 @@
 #include "stats/weapons.h"
 
 class configdata;
+class outputfile;
 
 // One server client number's slot in the current game.
 struct client_slot {
@@ -143,6 +144,9 @@ class resultdata {
   // %s"), and the per-player lines of game number number.
   void append_datafile(const char* filename) const;
   void append_player_lines(const char* filename, int number) const;
+  // The same texts into an open file.
+  void write_datafile_block(outputfile& file) const;
+  void write_player_lines(outputfile& file, int number) const;
 
   const configdata& config;
   int num_players = 0;
