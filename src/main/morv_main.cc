@@ -81,24 +81,23 @@ void morv_main::run(int argc, char** argv) {
 }
 
 void morv_main::usage() {
-  banner();
-  cfg.print_usage();
-  std::printf(
-      "\n\nOptions can be specified in upper or lower case with the prefix "
-      "'/' or '-'");
-  std::printf("\n");
+  print_banner_and_usage();
   std::exit(1);
 }
 
 void morv_main::help() {
+  print_banner_and_usage();
+  configdata::print_long_options();
+  std::exit(0);
+}
+
+void morv_main::print_banner_and_usage() {
   banner();
   cfg.print_usage();
   std::printf(
       "\n\nOptions can be specified in upper or lower case with the prefix "
       "'/' or '-'");
   std::printf("\n");
-  configdata::print_long_options();
-  std::exit(0);
 }
 
 void morv_main::version() {

@@ -60,6 +60,7 @@ class morv_main {
   std::unique_ptr<page_worker> worker;
 
  private:
+  void print_banner_and_usage();
   // Change to the start folder / the output folder / a sub-folder of the
   // output folder and back (fatal "Couldn't open %s" with the folder's
   // name when it cannot be entered).
