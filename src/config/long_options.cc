@@ -15,8 +15,8 @@ constexpr long_option LONG_OPTIONS[] = {
     {"-h, --help", "print this help and exit"},
     {"--version", "print the version and exit"},
     {"--json[=PATH]",
-     "also write every game and player as JSON (morv.json in the output "
-     "folder, or PATH from the start folder)"},
+     "also write every game and player as JSON: morv.json in the\n"
+     "                  output folder, or PATH from the start folder"},
 };
 
 constexpr std::string_view JSON_OPTION = "--json";
