@@ -20,14 +20,13 @@ inline constexpr int HUMAN = -1;
 class game_record_test : public testing::Test {
  protected:
   void SetUp() override {
-    game = std::make_unique<resultdata>(config);
     game->reset();
     game->start_game(0);
   }
   player_t& p(int index) { return game->get_player(index); }
 
   configdata config;
-  std::unique_ptr<resultdata> game;
+  std::unique_ptr<resultdata> game = std::make_unique<resultdata>(config);
 };
 
 // Fills game with one player per name and the given weapon-7 kills
@@ -57,7 +56,6 @@ class totals_test : public testing::Test {
                 const std::vector<std::pair<int, int>>& kills = {}) {
     ::add_game(totals, game, names, kills);
   }
-
   configdata config;
   resultdata game{config};
   resultdata_total totals{config};

@@ -1,7 +1,6 @@
 // What the ranking and player pages show: the rows of a ranking page, the
 // limits filter and the finished opponent lists.
 #include <string>
-#include <vector>
 
 #include "config/sortkey.h"
 #include "stats/game_test_util.h"
@@ -11,64 +10,54 @@ namespace {
 
 class ranking_test : public totals_test {
  protected:
-  player_t& add(const std::string& name, int kills, int games = 1,
-                int playtime = 60) {
-    player_t& player = *totals.find_player(name);
-    player.kills[0] = static_cast<uint32_t>(kills);
-    player.games = games;
-    player.playtime = playtime;
-    return player;
-  }
   // The names of the rows, in order, after sorting by key.
-  std::string rows(int key, int n) {
+  std::string rows(int key) {
     begin_capture();
     totals.sort_players(key);
     end_capture();
     std::string names;
-    for (const player_t* p : totals.ranking_rows(n)) names += p->name + " ";
+    for (const player_t* p : totals.ranking_rows(0)) names += p->name + " ";
     return names;
   }
 };
 
-TEST_F(ranking_test, rows_by_top_n_max_players_and_limits) {
-  for (int i = 0; i < 7; ++i) add("p" + std::to_string(i), i, i);
-  EXPECT_EQ(rows(SORT_KILLS, 2), "p6 p5 ");
+// Player i has i kills in i games, 600 s of play.
+TEST_F(ranking_test, rows_by_max_players_and_limits) {
+  for (int i = 0; i < 7; ++i) {
+    player_t& player = *totals.find_player("p" + std::to_string(i));
+    player.kills[0] = static_cast<uint32_t>(i);
+    player.games = i;
+    player.playtime = 600;
+  }
   config.max_players = 3;
-  EXPECT_EQ(rows(SORT_KILLS, 0), "p6 p5 p4 ");
-  // The name page is not bounded by max_players.
-  EXPECT_EQ(rows(SORT_NAME, 0), "p0 p1 p2 p3 p4 p5 p6 ");
+  EXPECT_EQ(rows(SORT_KILLS), "p6 p5 p4 ");
+  EXPECT_EQ(rows(SORT_NAME), "p0 p1 p2 p3 p4 p5 p6 ");  // not bounded
   // A player below the limits takes no rank: the next one moves up.
   config.filters_on = true;
   config.min_games = 6;
   config.max_players = 0;
-  EXPECT_EQ(rows(SORT_KILLS, 0), "p6 ");
+  EXPECT_EQ(rows(SORT_KILLS), "p6 ");
   config.min_games = 0;
   config.min_kills = 5;
-  EXPECT_EQ(rows(SORT_NAME, 0), "p5 p6 ");
+  EXPECT_EQ(rows(SORT_NAME), "p5 p6 ");
   // Rows of every page written so far are listed.
   EXPECT_TRUE(totals.find_player("p0")->listed);
-  EXPECT_TRUE(totals.find_player("p3")->listed);
-}
-
-TEST_F(ranking_test, limits_compare_unsigned) {
-  struct row {
+  // Limits compare unsigned: -1 is the largest limit; filters off, none.
+  const player_t& p5 = *totals.find_player("p5");
+  const struct {
     bool filters_on;
     int min_kills, min_games, min_playtime;
     bool expected;
-  };
-  const row rows[] = {
-      {false, 100, 0, 0, false}, {true, 0, 0, 0, false},
-      {true, 6, 0, 0, true},     {true, 5, 0, 0, false},
-      {true, 0, 3, 0, true},     {true, 0, 0, 601, true},
-      {true, -1, 0, 0, true},    // -1 is the largest unsigned limit
-  };
-  player_t& ann = add("ann", 5, 2, 600);
-  for (const row& r : rows) {
+  } limits[] = {{false, 100, 0, 0, false}, {true, 0, 0, 0, false},
+                {true, 6, 0, 0, true},     {true, 5, 0, 0, false},
+                {true, 0, 6, 0, true},     {true, 0, 0, 601, true},
+                {true, -1, 0, 0, true}};
+  for (const auto& r : limits) {
     config.filters_on = r.filters_on;
     config.min_kills = r.min_kills;
     config.min_games = r.min_games;
     config.min_playtime = r.min_playtime;
-    EXPECT_EQ(totals.is_below_limits(ann), r.expected)
+    EXPECT_EQ(totals.is_below_limits(p5), r.expected)
         << r.min_kills << " " << r.min_games << " " << r.min_playtime;
   }
 }
@@ -76,8 +65,8 @@ TEST_F(ranking_test, limits_compare_unsigned) {
 TEST_F(ranking_test, opponents_sorted_and_known_as_the_rankings_know_them) {
   config.aliases.push_back("\"Bob\" \"Robert\"\r\n");
   config.alias_count = 1;
-  add_game({"^1Cid", "Eve"}, {});
-  add_game({"Robert", "Eve"}, {});
+  add_game({"^1Cid", "Eve"});
+  add_game({"Robert", "Eve"});
   add_game({"cid", "Bob", "Ann"}, {{2, 0}, {2, 1}, {2, 1}, {0, 2}});
   ASSERT_EQ(totals.players.size(), 4u);
   player_t& ann = *totals.players[3];

@@ -1,7 +1,7 @@
-// Tests of the game record core: game types, reset, players, growth.
+// Tests of the game record core: game types, idle players, growth, reset.
 #include "stats/resultdata.h"
 
-#include <string>
+#include <algorithm>
 
 #include "stats/game_test_util.h"
 
@@ -19,25 +19,24 @@ TEST_F(resultdata_test, set_gametype_names) {
   }
 }
 
-TEST_F(resultdata_test, reset_keeps_game_type_and_name_only) {
-  game->set_gametype(1);
-  game->gamename = "osp";
-  game->mapname = "q3dm17";
-  game->fraglimit = 20;
-  game->reset();
-  EXPECT_EQ(game->gametype_name, "1on1");
-  EXPECT_EQ(game->gamename, "osp");
-  EXPECT_EQ(game->mapname, "");
-  EXPECT_EQ(game->fraglimit, 0);
-}
-
-TEST_F(resultdata_test, find_player_returns_first_exact_match) {
-  for (const char* name : {"Ann", "Bob", "Bob", "bob"}) {
-    p(game->add_player()).set_name(name);
+// A team killer with no other count is idle, a world death is not; each
+// kept counter still names its killer and victim by their items.
+TEST_F(resultdata_test, remove_idle_keeps_players_who_took_part) {
+  for (int i = 0; i < 6; ++i) {
+    p(game->add_player()).items = i;
+    for (int v = 0; v < 6; ++v) game->set_kills(i, v, 3, 10 * i + v + 1);
   }
-  EXPECT_EQ(game->find_player("Bob"), 1);
-  EXPECT_EQ(game->find_player("bob"), 3);
-  EXPECT_EQ(game->find_player("BOB"), -1);
+  p(1).teamkills[0] = p(2).killed[0] = p(3).deaths = p(4).suicides[0] = 1;
+  p(5).kills[0] = 2;
+  game->remove_idle();
+  ASSERT_EQ(game->get_num_players(), 4);
+  EXPECT_EQ(p(0).items * 100 + p(1).items * 10 + p(2).items, 234);
+  EXPECT_EQ(p(3).items, 5);
+  for (int k = 0; k < 4; ++k) {
+    for (int v = 0; v < 4; ++v) {
+      EXPECT_EQ(game->get_kills(k, v, 3), 10 * p(k).items + p(v).items + 1);
+    }
+  }
 }
 
 TEST_F(resultdata_test, growth_at_sixteenth_player_keeps_counts) {
@@ -61,8 +60,7 @@ TEST_F(resultdata_test, reset_clears_what_a_bigger_game_left_after_compaction) {
   p(39).kills[0] = 5;
   game->num_players = 3;  // as after a compaction that dropped 37 players
   game->reset();
-  size_t nonzero = 0;
-  for (uint16_t counter : game->kill_matrix) nonzero += counter != 0;
-  EXPECT_EQ(nonzero, 0u);
+  EXPECT_EQ(std::count(game->kill_matrix.begin(), game->kill_matrix.end(), 0),
+            std::ptrdiff_t(game->kill_matrix.size()));
   EXPECT_EQ(p(39).kills[0], 0u);
 }

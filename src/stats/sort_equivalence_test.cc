@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -25,15 +26,17 @@ const char* const NAMES[] = {
     "ann", "Ann", "^1ann", "bob", "^2B^3ob", "", "carl", "Dave", "^^7x",
     "\xe4rger", "zed", "^1Longer_name_b", "longer_name_a"};
 
-// The literal procedure: pass i compares position i with every later
-// position j and exchanges the two at once when j must come first.
-template <typename follows_fn, typename exchange_fn>
-void literal_exchange(int n, follows_fn follows, exchange_fn exchange) {
-  for (int i = 0; i + 1 < n; ++i) {
-    for (int j = i + 1; j < n; ++j) {
-      if (follows(i, j)) exchange(i, j);
+// The literal procedure on a copy of list: pass i compares position i with
+// every later position j and exchanges the two at once when j must come
+// first.
+template <typename record, typename follows_fn>
+std::vector<record> literal_order(std::vector<record> list, follows_fn follows) {
+  for (size_t i = 0; i + 1 < list.size(); ++i) {
+    for (size_t j = i + 1; j < list.size(); ++j) {
+      if (follows(list[i], list[j])) std::swap(list[i], list[j]);
     }
   }
+  return list;
 }
 
 // True when b must come before a, values read live from the records.
@@ -91,66 +94,6 @@ void fill_game(resultdata& game, int n, uint32_t seed) {
   }
 }
 
-// The totals of n random players numbered 1..n, each with n / 4
-// opponents (names may repeat: equal names make ties).
-void fill_totals(resultdata_total& totals, int n, uint32_t seed) {
-  std::mt19937 random(seed);
-  for (int i = 0; i < n; ++i) {
-    player_t& player = *totals.find_player("player" + std::to_string(i));
-    randomize(player, random);
-    for (int k = 0; k < n / 4; ++k) {
-      p2p_t& opponent = player.opponents.emplace_back();
-      opponent.set_name(NAMES[random() % std::size(NAMES)]);
-      opponent.kills[0] = random() % 3;
-      opponent.deaths[0] = random() % 3;
-    }
-  }
-}
-
-// The records of a list, by address.
-std::vector<const player_t*> records_of(
-    const std::vector<std::unique_ptr<player_t>>& list) {
-  std::vector<const player_t*> records;
-  for (const auto& p : list) records.push_back(p.get());
-  return records;
-}
-std::vector<std::string> records_of(const std::vector<p2p_t>& list) {
-  std::vector<std::string> records;  // by name, kills and deaths
-  for (const p2p_t& p : list) {
-    records.push_back(p.name + " " + std::to_string(p.kills[0]) + " " +
-                      std::to_string(p.deaths[0]));
-  }
-  return records;
-}
-
-// The list sorted by the literal procedure on a copy of its records.
-template <typename record, typename follows_fn>
-std::vector<record> literal_order(std::vector<record> records,
-                                  follows_fn follows) {
-  literal_exchange(
-      static_cast<int>(records.size()),
-      [&](int i, int j) { return follows(records[size_t(i)], records[size_t(j)]); },
-      [&](int i, int j) { std::swap(records[size_t(i)], records[size_t(j)]); });
-  return records;
-}
-
-// The literal exchange of two player records with their matrix rows and
-// columns.
-void swap_players(resultdata& game, int i, int j) {
-  if (i == j) return;
-  std::swap(game.players[size_t(i)], game.players[size_t(j)]);
-  for (int w = 0; w < MAX_WEAPONS; ++w) {
-    for (int k = 0; k < game.num_players; ++k) {
-      std::swap(game.kill_matrix[game.matrix_index(k, i, w)],
-                game.kill_matrix[game.matrix_index(k, j, w)]);
-    }
-    for (int k = 0; k < game.num_players; ++k) {
-      std::swap(game.kill_matrix[game.matrix_index(i, k, w)],
-                game.kill_matrix[game.matrix_index(j, k, w)]);
-    }
-  }
-}
-
 // The procedure's progress display: figure (i + 1) * 100 / n per pass i.
 std::string expected_progress(int n) {
   std::string shown = "\n- Sorting all players        ";
@@ -170,64 +113,84 @@ std::string expected_progress(int n) {
 // primary, as the driver sorts). Keys -1 and 10 leave the list alone.
 TEST(sort_equivalence_test, game_sort_matches_literal_exchange) {
   configdata config;
-  auto fast = std::make_unique<resultdata>(config);
-  auto literal = std::make_unique<resultdata>(config);
+  auto game = std::make_unique<resultdata>(config);
   uint32_t seed = 1;
   for (int n : {0, 1, 2, 3, 5, 8, 15, 16, 40, 80}) {
-    fill_game(*fast, n, ++seed);
-    fill_game(*literal, n, seed);
+    fill_game(*game, n, ++seed);
     for (int key = -1; key <= 10; ++key) {
       for (bool reverse : {false, true}) {
-        fast->sort(key, reverse);
+        std::vector<player_t> expected(game->players.begin(),
+                                       game->players.begin() + n);
         if (key >= SORT_TEAM && key <= SORT_PLAYTIME) {
-          resultdata& game = *literal;
-          literal_exchange(
-              n,
-              [&](int i, int j) {
-                const player_t& a = game.get_player(i);
-                const player_t& b = game.get_player(j);
-                return reverse ? player_follows(b, a, key)
-                               : player_follows(a, b, key);
-              },
-              [&](int i, int j) { swap_players(game, i, j); });
+          expected = literal_order(expected, [&](const player_t& a,
+                                                 const player_t& b) {
+            return reverse ? player_follows(b, a, key) : player_follows(a, b, key);
+          });
         }
-        for (int i = 0; i < n; ++i) {
-          ASSERT_EQ(fast->get_player(i).items, literal->get_player(i).items)
+        game->sort(key, reverse);
+        // Each counter still names its killer and victim by their items.
+        for (int k = 0; k < n; ++k) {
+          const int ik = game->get_player(k).items;
+          ASSERT_EQ(ik, expected[size_t(k)].items)
               << "n " << n << " key " << key << " reverse " << reverse;
+          for (int v = 0; v < n; ++v) {
+            const int iv = game->get_player(v).items;
+            for (int w = 0; w < MAX_WEAPONS; ++w) {
+              ASSERT_EQ(game->get_kills(k, v, w), w % 13 ? 0 : 1 + w + n * ik + iv)
+                  << n << " " << key;
+            }
+          }
         }
-        ASSERT_EQ(fast->kill_matrix, literal->kill_matrix) << n << " " << key;
       }
     }
   }
 }
 
+// Totals of n random players, each with n / 4 random opponents (names may
+// repeat: equal names make ties).
 TEST(sort_equivalence_test, ranking_sorts_match_literal_exchange) {
   configdata config;
   uint32_t seed = 500;
   for (int n : {0, 1, 2, 3, 7, 33, 250}) {
     resultdata_total totals(config);
-    fill_totals(totals, n, ++seed);
+    std::mt19937 random(++seed);
+    for (int i = 0; i < n; ++i) {
+      player_t& player = *totals.find_player("player" + std::to_string(i));
+      randomize(player, random);
+      for (int k = 0; k < n / 4; ++k) {
+        p2p_t& opponent = player.opponents.emplace_back();
+        opponent.set_name(NAMES[random() % std::size(NAMES)]);
+        opponent.kills[0] = random() % 3;
+        opponent.deaths[0] = random() % 3;
+      }
+    }
     for (int key : {6, 1, 0, 2, 3, 4, 5, 7, 8, 9, 6, 4}) {
-      std::vector<const player_t*> expected = literal_order(
-          records_of(totals.players),
-          [key](const player_t* a, const player_t* b) {
-            return player_follows(*a, *b, key);
-          });
+      std::vector<const player_t*> records;
+      for (const auto& p : totals.players) records.push_back(p.get());
+      records = literal_order(records, [key](const player_t* a, const player_t* b) {
+        return player_follows(*a, *b, key);
+      });
       begin_capture();
       totals.sort_players(key);
       ASSERT_EQ(end_capture(), expected_progress(n)) << n << " key " << key;
-      ASSERT_EQ(records_of(totals.players), expected) << n << " key " << key;
+      for (size_t i = 0; i < records.size(); ++i) {
+        ASSERT_EQ(totals.players[i].get(), records[i]) << n << " key " << key;
+      }
     }
     for (const auto& p : totals.players) {
       for (int key : {6, 4, 5, 4}) {
-        std::vector<p2p_t> copy = p->opponents;
         std::vector<p2p_t> expected =
-            literal_order(copy, [key](const p2p_t& a, const p2p_t& b) {
+            literal_order(p->opponents, [key](const p2p_t& a, const p2p_t& b) {
               return p2p_follows(a, b, key);
             });
         totals.sort_p2ps(*p, key);
-        ASSERT_EQ(records_of(p->opponents), records_of(expected))
-            << n << " key " << key;
+        for (size_t i = 0; i < expected.size(); ++i) {
+          const p2p_t& got = p->opponents[i];
+          ASSERT_EQ(std::tie(got.name, got.kills[0], got.deaths[0]),
+                    std::tie(expected[i].name, expected[i].kills[0],
+                             expected[i].deaths[0]))
+              << n << " key " << key;
+        }
       }
     }
   }
