@@ -1,8 +1,8 @@
-// Test helpers: temporary folders, files, console capture, morv runs.
+// Test helpers: temporary folders, files, console capture, morv runs, site
+// checks.
 #include "test_util.h"
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +10,8 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+
+#include "diverse/fatal_error.h"
 
 namespace fs = std::filesystem;
 
@@ -56,28 +58,26 @@ std::set<std::string> files_below(const std::string& root) {
   return names;
 }
 
-namespace {
-std::string capture_path;
-int saved_stdout = -1;
-}  // namespace
+// gtest flushes stdout before it redirects and before it restores.
+void begin_capture() { testing::internal::CaptureStdout(); }
 
-void begin_capture() {
-  std::fflush(stdout);
-  capture_path = (fs::temp_directory_path() /
-                  ("morv_capture_" + std::to_string(getpid()))).string();
-  saved_stdout = dup(1);
-  std::FILE* target = std::fopen(capture_path.c_str(), "wb");
-  dup2(fileno(target), 1);
-  std::fclose(target);
-}
+std::string end_capture() { return testing::internal::GetCapturedStdout(); }
 
-std::string end_capture() {
-  std::fflush(stdout);
-  dup2(saved_stdout, 1);
-  close(saved_stdout);
-  std::string text = read_file(capture_path);
-  std::remove(capture_path.c_str());
-  return text;
+std::string fatal_message_of(const std::function<void()>& statement) {
+  struct fatal_thrown {
+    std::string message;
+  };
+  set_fatal_hook([](const std::string& message) {
+    throw fatal_thrown{message};
+  });
+  std::string message;
+  try {
+    statement();
+  } catch (const fatal_thrown& fatal) {
+    message = fatal.message;
+  }
+  set_fatal_hook(nullptr);
+  return message;
 }
 
 run_result run_morv(const std::string& folder, const std::string& args) {
@@ -103,4 +103,44 @@ std::string mask_volatile(std::string text) {
   static const std::regex seconds(R"(\n[0-9]+\.[0-9]{2} seconds elapsed)");
   text = std::regex_replace(text, date, "<p class=text>[DATE]</p>");
   return std::regex_replace(text, seconds, "\nS.SS seconds elapsed");
+}
+
+namespace {
+
+void check_page(const fs::path& page, std::vector<std::string>& problems) {
+  const std::string text = read_file(page.string());
+  const std::string name = page.string();
+  if (!text.starts_with("<html>")) problems.push_back(name + ": no <html>");
+  if (!text.ends_with("</html>")) problems.push_back(name + ": no </html>");
+  static const std::regex raw_tag("<(script|img)", std::regex::icase);
+  std::smatch tag;
+  if (std::regex_search(text, tag, raw_tag)) {
+    problems.push_back(name + ": raw " + tag.str());
+  }
+  static const std::regex href(R"re(href="([^"]*)")re", std::regex::icase);
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), href);
+       it != std::sregex_iterator(); ++it) {
+    const std::string target = (*it)[1];
+    if (target.starts_with("http") || target.starts_with("mailto:")) continue;
+    std::error_code ignored;
+    if (!fs::exists(page.parent_path() / target, ignored)) {
+      problems.push_back(name + ": broken link " + target);
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> site_problems(const std::string& root) {
+  std::vector<std::string> problems;
+  for (const char* needed : {"players.htm", "games.htm"}) {
+    if (!fs::exists(fs::path(root) / needed)) {
+      problems.push_back(std::string("missing ") + needed);
+    }
+  }
+  if (!fs::is_directory(root)) return problems;
+  for (const std::string& file : files_below(root)) {
+    if (file.ends_with(".htm")) check_page(fs::path(root) / file, problems);
+  }
+  return problems;
 }

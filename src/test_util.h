@@ -1,5 +1,6 @@
 // Helpers shared by the tests: a temporary working folder, file reading and
-// writing, console capture, fatal errors caught, and running the morv binary.
+// writing, console capture, fatal errors caught, running the morv binary and
+// checking the site it wrote.
 #ifndef MORV_TEST_UTIL_H_
 #define MORV_TEST_UTIL_H_
 
@@ -8,8 +9,7 @@
 #include <functional>
 #include <set>
 #include <string>
-
-#include "diverse/fatal_error.h"
+#include <vector>
 
 // Creates a fresh temporary folder, makes it the current folder, and on
 // tear-down returns to the previous folder and removes it.
@@ -35,25 +35,9 @@ std::set<std::string> files_below(const std::string& root);
 void begin_capture();
 std::string end_capture();
 
-// Thrown by the hook of fatal_message_of instead of ending the process.
-struct fatal_thrown {
-  std::string message;
-};
-
-// Message of the fatal error that statement raises ("" when none).
-inline std::string fatal_message_of(const std::function<void()>& statement) {
-  set_fatal_hook([](const std::string& message) {
-    throw fatal_thrown{message};
-  });
-  std::string message;
-  try {
-    statement();
-  } catch (const fatal_thrown& fatal) {
-    message = fatal.message;
-  }
-  set_fatal_hook(nullptr);
-  return message;
-}
+// Message of the fatal error that statement raises ("" when none); the
+// error throws instead of ending the process.
+std::string fatal_message_of(const std::function<void()>& statement);
 
 struct run_result {
   int status;          // exit status, or -1 when the process did not exit
@@ -68,5 +52,12 @@ run_result run_morv(const std::string& folder, const std::string& args);
 // Replaces the date inside "<p class=text>[...]</p>" with "DATE" and the
 // elapsed seconds figure with "S.SS", so that outputs compare stably.
 std::string mask_volatile(std::string text);
+
+// Problems found in the site below root, one text each; empty when sound.
+// players.htm and games.htm must exist; every .htm file must begin with
+// "<html>" and end with "</html>", every relative link (href) must name an
+// existing file, and no page may hold a raw <script or <img tag in any
+// letter case.
+std::vector<std::string> site_problems(const std::string& root);
 
 #endif  // MORV_TEST_UTIL_H_

@@ -1,6 +1,6 @@
-// End-to-end runs against complete recorded runs kept outside the
-// repository (input log, command, console, every file written). Skips
-// cleanly when the recordings are absent.
+// Runs compared with complete recordings kept outside the repository
+// (skipped when absent).
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -15,15 +15,7 @@ namespace {
 // machine finds them at the shared location.
 fs::path golden_root() {
   fs::path beside = fs::path(MORV_SOURCE_DIR) / ".." / "shared" / "golden";
-  if (fs::exists(beside)) return beside;
-  return "/work/shared/golden";
-}
-
-std::string trim_line_end(std::string text) {
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-    text.pop_back();
-  }
-  return text;
+  return fs::exists(beside) ? beside : "/work/shared/golden";
 }
 
 class golden_test : public temp_folder_test,
@@ -32,12 +24,9 @@ class golden_test : public temp_folder_test,
 TEST_P(golden_test, run_matches_recording) {
   fs::path recording = golden_root() / GetParam();
   if (!fs::exists(recording)) GTEST_SKIP() << "no recording " << recording;
-  std::set<std::string> inputs;
-  for (const auto& entry : fs::directory_iterator(recording / "input")) {
-    fs::copy_file(entry.path(), fs::path(folder) / entry.path().filename());
-    inputs.insert(entry.path().filename().string());
-  }
-  std::string command = trim_line_end(read_file(recording / "command.txt"));
+  fs::copy(recording / "input", folder);
+  std::string command = read_file(recording / "command.txt");
+  command.erase(command.find_last_not_of("\r\n") + 1);
   run_result run = run_morv(folder, command);
 
   std::string console = run.output + "exit " + std::to_string(run.status) + "\n";
@@ -45,7 +34,9 @@ TEST_P(golden_test, run_matches_recording) {
             mask_volatile(console));
 
   std::set<std::string> written = files_below(folder);
-  for (const std::string& input : inputs) written.erase(input);
+  for (const std::string& input : files_below(recording / "input")) {
+    written.erase(input);
+  }
   std::set<std::string> expected =
       files_below((recording / "expected").string());
   EXPECT_EQ(expected, written);
@@ -61,9 +52,7 @@ INSTANTIATE_TEST_SUITE_P(recordings, golden_test,
                                          "teamdm-d-l"),
                          [](const auto& info) {
                            std::string name = info.param;
-                           for (char& c : name) {
-                             if (c == '-') c = '_';
-                           }
+                           std::replace(name.begin(), name.end(), '-', '_');
                            return name;
                          });
 

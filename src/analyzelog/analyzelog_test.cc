@@ -1,22 +1,16 @@
-// Tests of the log reader: tokens, time stamps, keywords, game ends and the
-// run's ignore flag (how lines are cut: reader_blocks_test.cc).
+// Tests of the log reader: time stamps, game ends, the ignore flag, and the
+// block reader against the pieces of a 2047-byte fgets.
 #include "analyzelog/analyzelog.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "analyzelog/log_test_util.h"
-
-namespace {
-
-// A running game with clients 1 and 2 as players "A" and "B".
-const char* const TWO_PLAYERS =
-    "  0:00 InitGame: \\g_gametype\\0\n"
-    "  0:00 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
-    "  0:00 ClientUserinfoChanged: 2 n\\B\\t\\0\n";
-
-}  // namespace
+#include "tools/loggen_game.h"
 
 using analyzelog_test = log_test;
 
@@ -32,33 +26,6 @@ TEST_F(analyzelog_test, read_time_forms) {
   for (const auto& row : rows) {
     EXPECT_EQ(reader->read_time(row.text), row.seconds) << row.text;
     EXPECT_EQ(reader->last_time, row.seconds) << row.text;
-  }
-}
-
-TEST_F(analyzelog_test, tokens) {
-  open_log("");
-  const struct {
-    std::string line;
-    char separator;
-    std::string tokens;  // the first four tokens, joined by '|'
-  } rows[] = {
-      {"  a   b c", ' ', "a|b|c|"},
-      {"n\\Name\\\\t\\1", '\\', "n|Name|t|1"},
-      {"k\\ in ner \\v", '\\', "k|in ner |v|"},
-      {"a b\r\nc", ' ', "a|b||"},
-      {"x: rest of  line\r\n", '\n', "x: rest of  line|||"},
-      {std::string(300, 'x') + " after", ' ',
-       std::string(255, 'x') + "|after||"},
-  };
-  for (const auto& row : rows) {
-    std::string token;
-    reader->first_token(row.line.c_str(), token, row.separator);
-    std::string joined = token;
-    for (int i = 0; i < 3; ++i) {
-      reader->next_token(token, row.separator);
-      joined += "|" + token;
-    }
-    EXPECT_EQ(joined, row.tokens) << row.line;
   }
 }
 
@@ -89,8 +56,8 @@ TEST_F(analyzelog_test, time_stamps_keywords_and_game_ends) {
 }
 
 TEST_F(analyzelog_test, ignore_events_carries_across_games_and_readers) {
-  open_log(std::string(TWO_PLAYERS) + "  1:00 Game_End:\n  1:01 ShutdownGame:\n"
-           "  1:02 Kill: 1 2 7:\n");
+  open_log("  0:00 InitGame:\n  0:00 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+           "  1:00 Game_End:\n  1:01 ShutdownGame:\n  1:02 Kill: 1 2 7:\n");
   EXPECT_EQ(next_game(), 1);
   EXPECT_TRUE(ignore_events);
   EXPECT_EQ(next_game(), 0);
@@ -105,21 +72,15 @@ TEST_F(analyzelog_test, ignore_events_carries_across_games_and_readers) {
 
 TEST_F(analyzelog_test, exit_in_one_on_one_skips_the_next_game) {
   open_log(
-      "  0:00 InitGame: \\g_gametype\\1\n"
-      "  5:00 Exit: Fraglimit hit.\n"
-      "  5:01 ShutdownGame:\n"
-      "  5:02 InitGame: \\g_gametype\\1\n"
-      "  5:03 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
-      "  5:04 Game_Start:\n"
+      "  0:00 InitGame: \\g_gametype\\1\n  5:00 Exit: Fraglimit hit.\n"
+      "  5:01 ShutdownGame:\n  5:02 InitGame: \\g_gametype\\1\n"
+      "  5:03 ClientUserinfoChanged: 1 n\\A\\t\\0\n  5:04 Game_Start:\n"
       "  5:05 ClientUserinfoChanged: 2 n\\B\\t\\0\n"
-      "  6:00 Exit: Fraglimit hit.\n"
-      "  6:01 ShutdownGame:\n"
+      "  6:00 Exit: Fraglimit hit.\n  6:01 ShutdownGame:\n"
       "  6:02 InitGame: \\g_gametype\\0\n"
-      "  6:03 ClientUserinfoChanged: 3 n\\C\\t\\0\n"
-      "  6:04 ShutdownGame:\n"
+      "  6:03 ClientUserinfoChanged: 3 n\\C\\t\\0\n  6:04 ShutdownGame:\n"
       "  7:00 InitGame: \\g_gametype\\0\n"
-      "  7:01 ClientUserinfoChanged: 4 n\\D\\t\\0\n"
-      "  7:02 ShutdownGame:\n");
+      "  7:01 ClientUserinfoChanged: 4 n\\D\\t\\0\n  7:02 ShutdownGame:\n");
   EXPECT_EQ(next_game(), 1);
   EXPECT_EQ(next_game(), 1);
   EXPECT_EQ(game->get_num_players(), 1);
@@ -127,7 +88,120 @@ TEST_F(analyzelog_test, exit_in_one_on_one_skips_the_next_game) {
   // The check looks at the previous game's type, which was 1.
   EXPECT_EQ(next_game(), 1);
   EXPECT_EQ(game->get_num_players(), 0);
-  EXPECT_FALSE(reader->exit_seen);
   EXPECT_EQ(next_game(), 1);  // no Exit before: recording again
   EXPECT_EQ(game->get_num_players(), 1);
+}
+
+namespace {
+
+// Ignored lines (a first token of more than 8 characters) up to offset.
+void pad_to(std::string& log, size_t offset) {
+  while (log.size() + 100 < offset) {
+    log += "  0:30 Item: 2 item_armor_shard\n";
+  }
+  log.append(offset - log.size() - 1, 'z');
+  log += '\n';
+}
+
+// Lines a reader can get wrong, for player A: one longer than a piece,
+// whose second piece is a pickup of its own; a pickup with an empty item
+// name, then a line that looks like an item name; a NUL inside a name.
+void add_awkward_lines(std::string& log) {
+  std::string long_line = "  1:00 Item: 1 ";
+  long_line.append(analyzelog::MAX_PIECE - long_line.size(), 'x');
+  log += long_line + "  1:02 Item: 1 item_quad\n";
+  log += "  1:02 Item: 1 \nitem_quad\n";
+  log += "  1:03 Item: 1 item_";
+  log += '\0';
+  log += "quad\n";
+}
+
+// The awkward lines inside the first block and across the first two block
+// boundaries, then generated games.
+std::string test_log() {
+  std::string log =
+      "  0:00 InitGame: \\g_gametype\\0\\mapname\\q3dm17\n"
+      "  0:00 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+      "  0:00 ClientUserinfoChanged: 2 n\\B\\t\\0\n";
+  pad_to(log, 10000);
+  add_awkward_lines(log);
+  pad_to(log, analyzelog::BLOCK_SIZE - 1000);
+  add_awkward_lines(log);
+  pad_to(log, 2 * analyzelog::BLOCK_SIZE - 8);
+  log += "  1:03 Item: 1 item_";
+  log += '\0';
+  log += "quad\n  1:04 Kill: 1 2 7: A killed B\n  1:05 ShutdownGame:\n";
+  loggen::settings settings;
+  settings.size = 2 * analyzelog::BLOCK_SIZE + 4321;
+  settings.players = 24;
+  return log + loggen::log_text(settings);
+}
+
+// What the driver would see of each finished game.
+std::string describe(const resultdata& game, int last_time) {
+  std::string text = std::to_string(game.get_num_players()) + " players, " +
+                     game.mapname + ", time " + std::to_string(last_time);
+  for (int i = 0; i < game.get_num_players(); ++i) {
+    const player_t& p = game.get_player(i);
+    text += "; " + p.name + " " + std::to_string(p.kills[0]) + "/" +
+            std::to_string(p.killed[0]) + "/" + std::to_string(p.items) +
+            "/" + std::to_string(p.pickups[item_quad]);
+  }
+  return text;
+}
+
+struct run {
+  std::vector<std::string> games;
+  std::string console;
+  int64_t position = 0;
+};
+
+// Reads the whole log with the block reader, or the fgets pieces.
+run read_log(const std::string& log, bool with_fgets) {
+  configdata config;
+  chat_log chat;
+  auto game = std::make_unique<resultdata>(config);
+  FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
+  run result;
+  bool ignore_events = false;
+  testing::internal::CaptureStdout();
+  {
+    analyzelog reader(stream, *game, config, chat, ignore_events);
+    game->reset();
+    char piece[2047];
+    auto next_game = [&] {
+      if (!with_fgets) return reader.parse() == 1;
+      while (std::fgets(piece, sizeof piece, stream) != nullptr) {
+        if (reader.parse_line(piece) == 1) return true;
+      }
+      game->end_game(reader.last_time);
+      return false;
+    };
+    while (next_game()) {
+      result.games.push_back(describe(*game, reader.last_time));
+      game->reset();
+    }
+    result.position = with_fgets ? std::ftell(stream) : reader.position();
+  }
+  result.console = testing::internal::GetCapturedStdout();
+  std::fclose(stream);
+  return result;
+}
+
+}  // namespace
+
+TEST(reader_blocks_test, block_reader_matches_fgets_pieces) {
+  const std::string log = test_log();
+  run blocks = read_log(log, false);
+  run pieces = read_log(log, true);
+  ASSERT_GT(blocks.games.size(), 10u);
+  // The first game: A picked up 9 items (2 per long line, 1 per other
+  // pickup line), 2 of them quads (the second pieces of the long lines).
+  EXPECT_EQ(blocks.games[0].substr(0, 30), "2 players, q3dm17, time 65; A ");
+  EXPECT_NE(blocks.games[0].find("; A 1/0/9/2; B 0/1/"), std::string::npos)
+      << blocks.games[0];
+  EXPECT_EQ(blocks.games, pieces.games);
+  EXPECT_EQ(blocks.console, pieces.console);
+  EXPECT_EQ(blocks.position, static_cast<int64_t>(log.size()));
+  EXPECT_EQ(pieces.position, static_cast<int64_t>(log.size()));
 }

@@ -18,9 +18,6 @@
 // share the run's ignore_events flag, as the driver's readers do.
 class log_test : public temp_folder_test {
  protected:
-  void SetUp() override {
-    temp_folder_test::SetUp();
-  }
   void TearDown() override {
     reader.reset();
     if (file != nullptr) std::fclose(file);

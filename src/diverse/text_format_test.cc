@@ -33,20 +33,15 @@ std::string reference(const char* format, ...) {
 
 #define EXPECT_SAME(...) EXPECT_EQ(fast(__VA_ARGS__), reference(__VA_ARGS__))
 
-// The fast conversions, and the forms handed on to vsnprintf.
+// Fast conversions, forms handed on to vsnprintf, and fixed doubles: edge
+// values, ratios of small counts as the pages show them, plain values.
 TEST(text_format_test, conversions_match_printf) {
-  EXPECT_SAME("<a href=\"player_%i.htm\">%s</a>", 12, "<b>^1Name</b>");
-  EXPECT_SAME("%i %% of %d", -2147483647 - 1, 0);
-  EXPECT_SAME("%u|%u", 0u, 4294967295u);
+  EXPECT_SAME("%i %% of %d|%u|%u", -2147483647 - 1, 0, 0u, 4294967295u);
   EXPECT_SAME("%lld", -9223372036854775807LL - 1);
-  EXPECT_SAME("%s%s", "", "no conversion");
-  EXPECT_SAME("(%3i %%) %i:%02i min", 7, 3, 4);
+  EXPECT_SAME("(%3i %%) %i:%02i min %s", 7, 3, 4, "");
   EXPECT_SAME("%x %c. %s %-5s|", 255, 'z', "a", "b");
   std::string long_text(3000, 'y');
   EXPECT_EQ(fast("%5s", long_text.c_str()), "pre|" + long_text);
-}
-
-TEST(text_format_test, fixed_doubles_match_printf) {
   const double values[] = {0.0, -0.0, 0.005, 0.015, 0.025, 1.005, 2.675,
                            -0.004, -0.005, 62.5, -9999.0, 99.995, 1e15,
                            1e300, -DBL_MAX, DBL_MIN, 1.0 / 3.0, 2.0 / 3.0,
@@ -59,7 +54,6 @@ TEST(text_format_test, fixed_doubles_match_printf) {
   std::mt19937_64 random(99);
   std::uniform_real_distribution<double> spread(-1000.0, 1000.0);
   for (int i = 0; i < 20000; ++i) {
-    // Ratios of small counts, as the pages show them, and plain values.
     double ratio = double(random() % 500) * 60.0 / double(1 + random() % 3600);
     double plain = spread(random);
     ASSERT_EQ(fast("%.2f", ratio), reference("%.2f", ratio)) << ratio;

@@ -33,5 +33,4 @@ TEST(time_text_test, local_date_text_has_the_fixed_form) {
       "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
       "[ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}\n");
   EXPECT_TRUE(std::regex_match(date, form)) << date;
-  EXPECT_EQ(date.size(), 25u);
 }

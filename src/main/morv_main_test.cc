@@ -41,44 +41,50 @@ std::string usage_text() {
 
 }  // namespace
 
-TEST_F(morv_main_test, no_arguments_print_banner_and_usage) {
+// No arguments print the usage (status 1, no configuration read). Help and
+// version run nothing else: no settings, no warning, status 0.
+TEST_F(morv_main_test, usage_help_and_version) {
   write_file("morv.cfg", "output_directory \"never read\"\n");
   run_result run = run_morv(folder, "");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.output, usage_text());
-}
-
-// Help and version run nothing else: no settings, no warning, status 0.
-TEST_F(morv_main_test, help_and_version) {
   for (const char* args : {"--help", "-h", "game.log -x --help"}) {
-    run_result run = run_morv(folder, args);
+    run = run_morv(folder, args);
     EXPECT_EQ(run.status, 0) << args;
     EXPECT_TRUE(run.output.starts_with(usage_text() + "\nLong options:\n"))
         << args << run.output;
     EXPECT_NE(run.output.find("--json[=PATH]"), std::string::npos) << args;
   }
-  run_result run = run_morv(folder, "--version");
+  run = run_morv(folder, "--version");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.output, "morv " MORV_VERSION "\nCopyright (c) the Morv authors\n");
 }
 
-// An unknown option warns; the configuration file named is read and echoed
-// (the settings that follow are pinned by the recorded runs).
-TEST_F(morv_main_test, run_prints_banner_warning_and_cfg) {
+// An unknown option warns once; the configuration file named is read and
+// echoed; the settings are printed (the recorded runs pin the defaults and
+// the switches, this run the limits and two more sort keys); -d empties the
+// data file in the start folder.
+TEST_F(morv_main_test, run_prints_warnings_cfg_and_settings) {
   write_file("my.cfg", "homepage_string \"Clan\"\nalias \"A\" \"B\"\n");
-  run_result run = run_morv(folder, "-x -cfg:my.cfg");
+  write_file("morvdata.txt", "an earlier run's data");
+  run_result run = run_morv(folder,
+                            "-x /y - -cfg:my.cfg -b -l -f -d -max_players:7 "
+                            "-min_kills:3 -min_games:2 -min_playtime:60 -top5 "
+                            "-oPT");
   std::string expected = std::string(BANNER) +
       "WARNING: unknown command line parameter -X\n"
+      "WARNING: unknown command line parameter /Y\n"
+      "WARNING: unknown command line parameter -\n"
       "\nReading CFG: my.cfg"
       "\n- homepage_string      \"Clan\""
       "\n- alias                \"A\" \"B\"\n"
-      "\n\nCurrent settings:\n";
+      "\n\nCurrent settings:\n\tSkipping bots in log: YES\n"
+      "\tWrite chat log: YES\n\tFunnames: NO\n\tMax players: 7\n"
+      "\tTop x players: 5\n\tMin kills: 3\n\tMin games: 2\n"
+      "\tMin playing time: 60\n\tWriting data file: YES\n"
+      "\tPrimary sort order: by playtime\n"
+      "\tSecondary sort order: by team\n\n";
   EXPECT_EQ(run.output.substr(0, expected.size()), expected);
-}
-
-TEST_F(morv_main_test, data_option_empties_the_data_file_first) {
-  write_file("morvdata.txt", "an earlier run's data");
-  run_morv(folder, "-d");
   EXPECT_TRUE(file_exists("morvdata.txt"));
   EXPECT_EQ(read_file("morvdata.txt"), "");
 }

@@ -10,12 +10,6 @@
 
 namespace {
 
-const char* const HEAD =
-    "<html><title>Morv chatlog</title>\r\n"
-    "<body text=#FFFFFF bgcolor=#000000 class=text link=#FFFFFF "
-    "vlink=#FFFFFF alink=#FFFFFF>\r\n"
-    "<p><i><b>Game 1</b></i></p>\r\n";
-
 const char* const ONE_ON_ONE_GAME =
     "  0:00 say: Early: before the game\n"
     "  0:00 InitGame: \\g_gametype\\1\n"
@@ -27,12 +21,6 @@ const char* const ONE_ON_ONE_GAME =
     "  0:08 sayteam: ^1A: secret\n"
     "  0:09 ShutdownGame:\n";
 
-std::string finish_output(chat_log& chat) {
-  begin_capture();
-  chat.finish();
-  return end_capture();
-}
-
 }  // namespace
 
 using chat_log_test = log_test;
@@ -43,26 +31,25 @@ TEST_F(chat_log_test, one_page_for_the_run) {
   config.write_chatlog = true;
   open_log(ONE_ON_ONE_GAME);
   EXPECT_EQ(count_games(), 1);
-  open_log(
-      "  0:00 InitGame: \\g_gametype\\0\n"
-      "  0:01 Warmup:\n"
-      "  0:02 say: Warm: up\n");
+  open_log("  0:00 InitGame: \\g_gametype\\0\n  0:01 Warmup:\n"
+           "  0:02 say: Warm: up\n");
   count_games();
   EXPECT_TRUE(ignore_events);
   std::filesystem::create_directory("elsewhere");
   std::filesystem::current_path("elsewhere");
-  std::string output = finish_output(chat);
+  begin_capture();
+  chat.finish();
+  chat.finish();  // finishing twice does nothing
+  std::string output = end_capture();
   std::filesystem::current_path(folder);
   std::string page = read_file("chat.htm");
-  EXPECT_EQ(page, std::string(HEAD) +
-                      "<b>Early</b>: before the game<br>\r\n"
-                      "<b><font color=\"red\">A</font></b>: hi &lt;b&gt;&amp;"
-                      "<br>\r\n"
-                      "<b>[---- Spec</b>: watching ----]<br>\r\n"
-                      "<b>Unknown</b>: x<br>\r\n"
-                      "<b>Warm</b>: up<br>\r\n"
-                      "</body></html>");
+  // The head and the game headings are pinned by the recorded runs.
+  EXPECT_TRUE(page.ends_with(
+      "<p><i><b>Game 1</b></i></p>\r\n<b>Early</b>: before the game<br>\r\n"
+      "<b><font color=\"red\">A</font></b>: hi &lt;b&gt;&amp;<br>\r\n"
+      "<b>[---- Spec</b>: watching ----]<br>\r\n<b>Unknown</b>: x<br>\r\n"
+      "<b>Warm</b>: up<br>\r\n</body></html>"))
+      << page;
   EXPECT_EQ(output, "\n\nWrote chat.htm [" + std::to_string(page.size()) +
                         " byte]");
-  EXPECT_EQ(finish_output(chat), "");  // finishing twice does nothing
 }
