@@ -159,8 +159,17 @@ void expect_ranking_rows_agree(const std::string& page,
 class json_export_test : public temp_folder_test {};
 
 TEST_F(json_export_test, sample_export_is_expected) {
-  ASSERT_EQ(run_in("json", {MORV_SOURCE_DIR "/sample/sample.log"},
-                   "sample.log -l -d -top5 --json").status, 0);
+  run_result run = run_in("json", {MORV_SOURCE_DIR "/sample/sample.log"},
+                          "sample.log -l -d -top5 --json");
+  ASSERT_EQ(run.status, 0);
+  // The console is the sample's, with one line before the seconds.
+  std::string console = read_file(MORV_SOURCE_DIR
+                                  "/tests/sample_expected/console.txt");
+  console.insert(console.rfind("\nS.SS seconds elapsed"),
+                 "\nWrote morv.json [" +
+                     std::to_string(fs::file_size("json/morv.json")) +
+                     " byte]");
+  EXPECT_EQ(mask_volatile(run.output) + "exit 0\n", console);
   rapidjson::Document document;
   ASSERT_TRUE(parses("json/morv.json", document));
   document["generated"].SetString("GENERATED");
