@@ -135,19 +135,19 @@ void morv_main::prepare_output_folder() {
   settle_stylesheet(start_css);
 }
 
-void morv_main::analyze_files(const std::vector<std::string>& logfile_specs) {
+void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   auto totals = std::make_unique<resultdata_total>(cfg);
   start_dir = diverse::current_folder();
   prepare_output_folder();
   if (cfg.json_export) start_json_export();
 
   enter_start_folder();
-  for (const std::string& spec : logfile_specs) {
-    const int matched = analyze_matching_files(spec, *totals);
-    // With several specifications one that matches nothing is no reason
-    // to stop; with one, the run ends below as it always has.
-    if (matched == 0 && logfile_specs.size() > 1) {
-      warning("no logfile matches %s\n", spec.c_str());
+  for (const std::string& argument : log_arguments) {
+    const int matched = analyze_matching_files(argument, *totals);
+    // With several log file arguments one that matches nothing is no
+    // reason to stop; with one, the run ends below as it always has.
+    if (matched == 0 && log_arguments.size() > 1) {
+      warning("no logfile matches %s\n", argument.c_str());
     }
   }
   if (chatlog.is_open()) chatlog.finish();
@@ -164,10 +164,10 @@ void morv_main::analyze_files(const std::vector<std::string>& logfile_specs) {
   enter_start_folder();
 }
 
-int morv_main::analyze_matching_files(const std::string& logfile_spec,
+int morv_main::analyze_matching_files(const std::string& log_argument,
                                       resultdata_total& totals) {
   std::string folder, pattern;
-  split_log_argument(logfile_spec, folder, pattern);
+  split_log_argument(log_argument, folder, pattern);
   int matched = 0;
   for (const std::string& name :
        diverse::matching_entries(folder.empty() ? "." : folder, pattern)) {

@@ -35,11 +35,11 @@ class morv_main {
   void banner();
 
   // Analysis driver (analyze_files.cc): the files of every log file
-  // specification, in order, as one run. Returns in the start folder.
-  void analyze_files(const std::vector<std::string>& logfile_specs);
-  // The files of one specification, in byte-wise name order; returns how
-  // many, in the start folder.
-  int analyze_matching_files(const std::string& logfile_spec,
+  // argument, in order, as one run. Returns in the start folder.
+  void analyze_files(const std::vector<std::string>& log_arguments);
+  // The files that one log file argument names, in byte-wise name order;
+  // returns how many, in the start folder.
+  int analyze_matching_files(const std::string& log_argument,
                              resultdata_total& totals);
   // One log file, opened in folder; returns in the output folder.
   void analyze(const std::string& folder, const std::string& logfile_name,
