@@ -73,6 +73,11 @@ class configdata {
   bool json_export = false;
   std::string json_path;
   std::string output_directory;             // capacity 256
+  // True when the site goes to a folder of its own: output_directory is
+  // set and not ".".
+  bool uses_output_folder() const {
+    return !output_directory.empty() && output_directory != ".";
+  }
   std::string homepage_address;             // capacity 256
   std::string homepage_string;              // capacity 256
   std::string font_size_title;              // capacity 16

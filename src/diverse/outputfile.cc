@@ -99,15 +99,21 @@ void outputfile::open_in_memory(const char* file) {
   open_flag = true;
 }
 
-void outputfile::save_to_file() {
+void outputfile::save_to_file() { write_out(name.c_str(), O_TRUNC); }
+
+void outputfile::append_to_file(const char* file_name) {
+  write_out(file_name, O_APPEND);
+}
+
+void outputfile::write_out(const char* file_name, int flags) {
   if (!in_memory || !open_flag) return;
   move_to_memory();
-  const int file = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                          0666);
-  if (file < 0) fatal_error("Couldn't open %s", name.c_str());
+  const int file =
+      ::open(file_name, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (file < 0) fatal_error("Couldn't open %s", file_name);
   bool written = write_all(file, memory.data(), memory.size());
   written = ::close(file) == 0 && written;
-  if (!written) fatal_error("Couldn't write %s", name.c_str());
+  if (!written) fatal_error("Couldn't write %s", file_name);
   close();
 }
 

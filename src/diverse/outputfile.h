@@ -37,6 +37,8 @@ class outputfile {
   // and closes it, as open, write and close would (with their fatal
   // errors).
   void save_to_file();
+  // The same, appending to file_name in the current folder.
+  void append_to_file(const char* file_name);
   // Writes an in-memory page's text into other, and closes the page.
   void copy_to(outputfile& other);
   // Writes out the buffer and closes; fatal "Couldn't write %s" when data
@@ -65,6 +67,7 @@ class outputfile {
   int open_flags(const char* name, int flags);
   void write_through(std::string_view text);
   void move_to_memory();
+  void write_out(const char* file_name, int flags);
   // Writes out the buffer; false when the file refused data.
   bool flush_buffer();
   // Closes after a refused write and ends the run.

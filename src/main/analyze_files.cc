@@ -22,10 +22,6 @@ namespace {
 
 const char* const STYLESHEET = "morv.css";
 
-bool uses_output_folder(const configdata& cfg) {
-  return !cfg.output_directory.empty() && cfg.output_directory != ".";
-}
-
 // Whole file, or nothing when it cannot be opened.
 bool read_whole_file(const char* name, std::string& bytes) {
   std::FILE* file = std::fopen(name, "rb");
@@ -88,7 +84,7 @@ void morv_main::enter_start_folder() {
 
 void morv_main::enter_output_folder() {
   enter_start_folder();
-  if (!uses_output_folder(cfg)) return;
+  if (!cfg.uses_output_folder()) return;
   if (!diverse::change_folder(cfg.output_directory)) {
     fatal_error("Couldn't open %s", cfg.output_directory.c_str());
   }
@@ -123,12 +119,12 @@ void morv_main::leave_subfolder() {
 
 void morv_main::prepare_output_folder() {
   std::string start_css;
-  if (uses_output_folder(cfg) && read_whole_file(STYLESHEET, start_css)) {
+  if (cfg.uses_output_folder() && read_whole_file(STYLESHEET, start_css)) {
     cfg.css_present = true;
     std::printf("Reading morv.css\n");
   }
   // Missing parent folders are made too, as mkdir -p does.
-  if (uses_output_folder(cfg)) diverse::make_folders(cfg.output_directory);
+  if (cfg.uses_output_folder()) diverse::make_folders(cfg.output_directory);
   enter_output_folder();
   diverse::deltree(GAMES_FOLDER);
   diverse::deltree(PLAYERS_FOLDER);

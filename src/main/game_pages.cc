@@ -20,6 +20,8 @@ namespace {
 // megabytes, which are not held in memory.
 constexpr int MIN_WORKER_PLAYERS = 8;
 constexpr int MAX_WORKER_PLAYERS = 64;
+// The output folder's data file, seen from the games folder.
+constexpr const char* OUTPUT_DATAFILE = "../morvdata.txt";
 
 }  // namespace
 
@@ -81,34 +83,24 @@ void morv_main::write_game(const resultdata& game, int number,
     page.close();
   }
   if (json) json->add_game(game, number);
-  // From the games folder: the output folder's data file.
   if (cfg.write_datafile) {
-    append_to_datafile("../morvdata.txt", game, number, pieces, true);
+    if (pieces) {
+      pieces->player_lines.append_to_file(OUTPUT_DATAFILE);
+    } else {
+      game.append_player_lines(OUTPUT_DATAFILE, number);
+    }
   }
   leave_subfolder();
   if (number % per_page == 0) finish_gamelist_page();
   if (cfg.write_datafile) {
     enter_start_folder();
-    append_to_datafile(DATAFILE_NAME, game, number, pieces, false);
+    if (pieces) {
+      pieces->datafile_block.append_to_file(DATAFILE_NAME);
+    } else {
+      game.append_datafile(DATAFILE_NAME);
+    }
     enter_output_folder();
   }
-}
-
-void morv_main::append_to_datafile(const char* filename,
-                                   const resultdata& game, int number,
-                                   page_worker* pieces, bool player_lines) {
-  if (pieces == nullptr) {
-    if (player_lines) {
-      game.append_player_lines(filename, number);
-    } else {
-      game.append_datafile(filename);
-    }
-    return;
-  }
-  outputfile file;
-  file.open_append(filename);
-  (player_lines ? pieces->player_lines : pieces->datafile_block).copy_to(file);
-  file.close();
 }
 
 void morv_main::start_gamelist_page(int number) {

@@ -35,9 +35,7 @@ void morv_main::finish_json_export() {
   // The path as seen from the start folder, as the options name it.
   std::string shown = cfg.json_path;
   if (shown.empty()) {
-    const bool subfolder =
-        !cfg.output_directory.empty() && cfg.output_directory != ".";
-    if (subfolder) {
+    if (cfg.uses_output_folder()) {
       shown = cfg.output_directory;
       if (shown.back() != '/') shown += '/';
     }

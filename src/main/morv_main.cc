@@ -40,11 +40,9 @@ std::string shell_quoted(const std::string& text) {
 // with "start players.htm". Here the desktop's opener does that, when there
 // is one, for the ranking page in the output folder (where the run wrote
 // it); without an opener or a page nothing happens.
-void open_results_page(const std::string& output_directory) {
+void open_results_page(const configdata& cfg) {
   std::string page = "players.htm";
-  if (!output_directory.empty() && output_directory != ".") {
-    page = output_directory + "/" + page;
-  }
+  if (cfg.uses_output_folder()) page = cfg.output_directory + "/" + page;
   if (!diverse::is_regular_file(page) || std::system(nullptr) == 0) return;
   if (std::system("command -v xdg-open >/dev/null 2>&1") != 0) return;
   std::string command = "xdg-open " + shell_quoted(page) + " >/dev/null 2>&1";
@@ -77,7 +75,7 @@ void morv_main::run(int argc, char** argv) {
   analyze_files(cfg.logfile_args);
   long long end = clock_milliseconds();
   std::printf("\n%.2f seconds elapsed", static_cast<double>(end - start) / 1000.0);
-  if (cfg.open_results) open_results_page(cfg.output_directory);
+  if (cfg.open_results) open_results_page(cfg);
 }
 
 void morv_main::usage() {

@@ -87,10 +87,6 @@ class morv_main {
   void pass_game(const resultdata& game, int number);
   void write_game(const resultdata& game, int number, page_worker* pieces);
   void write_pending_game();
-  // Appends a game's per-player lines or kill-matrix block to the data
-  // file filename, from the worker's pieces when given.
-  void append_to_datafile(const char* filename, const resultdata& game,
-                          int number, page_worker* pieces, bool player_lines);
   void start_gamelist_page(int number);
   void finish_gamelist_page();
 
