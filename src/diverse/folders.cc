@@ -1,6 +1,9 @@
 // Folder helpers on std::filesystem, never throwing.
 #include "diverse/folders.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
@@ -64,6 +67,13 @@ bool make_folder(const std::string& path) {
 bool make_folders(const std::string& path) {
   std::error_code error;
   return fs::create_directories(path, error) && !error;
+}
+
+folder_handle::folder_handle(const std::string& path)
+    : fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+
+folder_handle::~folder_handle() {
+  if (fd >= 0) ::close(fd);
 }
 
 bool is_regular_file(const std::string& path) {

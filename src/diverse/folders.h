@@ -21,6 +21,21 @@ bool make_folder(const std::string& path);
 // nothing was created.
 bool make_folders(const std::string& path);
 
+// A folder held open, so that files can be written into it by name from
+// any thread whatever the process's current folder is. descriptor() is -1
+// when the folder could not be opened; writing into it then fails.
+class folder_handle {
+ public:
+  explicit folder_handle(const std::string& path);
+  ~folder_handle();
+  folder_handle(const folder_handle&) = delete;
+  folder_handle& operator=(const folder_handle&) = delete;
+  int descriptor() const { return fd; }
+
+ private:
+  int fd;
+};
+
 // True when path names an existing regular file (links followed).
 bool is_regular_file(const std::string& path);
 

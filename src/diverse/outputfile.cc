@@ -106,15 +106,37 @@ void outputfile::append_to_file(const char* file_name) {
 }
 
 void outputfile::write_out(const char* file_name, int flags) {
-  if (!in_memory || !open_flag) return;
+  report_saving(write_at(AT_FDCWD, file_name, flags), file_name);
+}
+
+outputfile::save_result outputfile::save_in(int folder_descriptor) {
+  return write_at(folder_descriptor, name.c_str(), O_TRUNC);
+}
+
+outputfile::save_result outputfile::write_at(int folder, const char* file_name,
+                                             int flags) {
+  if (!in_memory || !open_flag) return save_result::saved;
   move_to_memory();
-  const int file =
-      ::open(file_name, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (file < 0) fatal_error("Couldn't open %s", file_name);
-  bool written = write_all(file, memory.data(), memory.size());
-  written = ::close(file) == 0 && written;
-  if (!written) fatal_error("Couldn't write %s", file_name);
+  const int file = ::openat(folder, file_name,
+                            flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  save_result result = save_result::not_opened;
+  if (file >= 0) {
+    bool written = write_all(file, memory.data(), memory.size());
+    written = ::close(file) == 0 && written;
+    result = written ? save_result::saved : save_result::not_written;
+  }
   close();
+  return result;
+}
+
+void outputfile::report_saving(save_result result,
+                               const std::string& file_name) {
+  if (result == save_result::not_opened) {
+    fatal_error("Couldn't open %s", file_name.c_str());
+  }
+  if (result == save_result::not_written) {
+    fatal_error("Couldn't write %s", file_name.c_str());
+  }
 }
 
 void outputfile::copy_to(outputfile& other) {

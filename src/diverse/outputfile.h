@@ -37,6 +37,16 @@ class outputfile {
   // and closes it, as open, write and close would (with their fatal
   // errors).
   void save_to_file();
+  // What writing an in-memory page out came to.
+  enum class save_result { saved, not_opened, not_written };
+  // Writes an in-memory page to its name in the folder open as
+  // folder_descriptor, and closes it. It neither uses the current folder
+  // nor ends the run, so any thread can write a page; the run's own thread
+  // reports the result, in the run's order, with report_saving.
+  save_result save_in(int folder_descriptor);
+  // Ends the run with "Couldn't open %s" or "Couldn't write %s" and
+  // file_name when result is a failure.
+  static void report_saving(save_result result, const std::string& file_name);
   // The same, appending to file_name in the current folder.
   void append_to_file(const char* file_name);
   // Writes an in-memory page's text into other, and closes the page.
@@ -68,6 +78,7 @@ class outputfile {
   void write_through(std::string_view text);
   void move_to_memory();
   void write_out(const char* file_name, int flags);
+  save_result write_at(int folder, const char* file_name, int flags);
   // Writes out the buffer; false when the file refused data.
   bool flush_buffer();
   // Closes after a refused write and ends the run.

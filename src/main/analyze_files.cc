@@ -205,7 +205,7 @@ void morv_main::analyze(const std::string& folder,
     pass_game(*game, number_game());
     totals.add_game(*game);
   }
-  write_pending_game();
+  write_pending_games();
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   if (cfg.write_datafile) std::printf("\nWriting morvdata.txt");
   reader.reset();

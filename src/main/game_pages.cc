@@ -20,6 +20,9 @@ namespace {
 // megabytes, which are not held in memory.
 constexpr int MIN_WORKER_PLAYERS = 8;
 constexpr int MAX_WORKER_PLAYERS = 64;
+// Games handed over and not yet written: enough that the reader seldom
+// waits for a game that takes long to write.
+constexpr size_t MAX_PENDING_GAMES = 3;
 // The output folder's data file, seen from the games folder.
 constexpr const char* OUTPUT_DATAFILE = "../morvdata.txt";
 
@@ -36,6 +39,9 @@ bool morv_main::finish_game(resultdata& game) {
 
 int morv_main::number_game() {
   int number = ++games_written;
+  // The run removed the games folder before its first log; its first game
+  // makes it again, once, and every later game finds it.
+  if (number == 1) diverse::make_folder(GAMES_FOLDER);
   // The heading of the chat that follows this game.
   if (cfg.write_chatlog && chatlog.is_open()) {
     chatlog.write_game_heading(number + 1);
@@ -44,28 +50,41 @@ int morv_main::number_game() {
 }
 
 void morv_main::pass_game(const resultdata& game, int number) {
-  write_pending_game();
   if (game.num_players < MIN_WORKER_PLAYERS ||
       game.num_players > MAX_WORKER_PLAYERS) {
+    write_pending_games();
     write_game(game, number, nullptr);
     return;
   }
-  if (!worker) worker = std::make_unique<page_worker>(cfg);
-  worker->start(game, number);
+  if (pending_games.size() == MAX_PENDING_GAMES) write_oldest_pending_game();
+  if (!worker) worker = std::make_unique<page_worker>();
+  std::unique_ptr<game_pieces> pieces;
+  if (spare_pieces.empty()) {
+    pieces = std::make_unique<game_pieces>(cfg, GAMES_FOLDER);
+  } else {
+    pieces = std::move(spare_pieces.back());
+    spare_pieces.pop_back();
+  }
+  pieces->take(game, number);
+  game_pieces* taken = pieces.get();
+  pieces->ticket = worker->start([taken] { taken->put_together(); });
+  pending_games.push_back(std::move(pieces));
 }
 
-void morv_main::write_pending_game() {
-  if (!worker || !worker->has_game()) return;
-  worker->wait();
-  write_game(worker->game(), worker->number(), worker.get());
-  worker->release_game();
+void morv_main::write_oldest_pending_game() {
+  game_pieces& oldest = *pending_games.front();
+  worker->wait(oldest.ticket);
+  write_game(oldest.game(), oldest.number(), &oldest);
+  spare_pieces.push_back(std::move(pending_games.front()));
+  pending_games.pop_front();
+}
+
+void morv_main::write_pending_games() {
+  while (!pending_games.empty()) write_oldest_pending_game();
 }
 
 void morv_main::write_game(const resultdata& game, int number,
-                           page_worker* pieces) {
-  // The run removed the games folder before its first log; its first game
-  // makes it again, once, and every later game finds it.
-  if (number == 1) diverse::make_folder(GAMES_FOLDER);
+                           game_pieces* pieces) {
   int per_page = games_per_list_page(cfg);
   if ((number - 1) % per_page == 0) start_gamelist_page(number);
   if (pieces) {
@@ -75,7 +94,7 @@ void morv_main::write_game(const resultdata& game, int number,
   }
   enter_subfolder(GAMES_FOLDER);
   if (pieces) {
-    pieces->page.save_to_file();
+    outputfile::report_saving(pieces->page_saved, game_page_name(number));
   } else {
     outputfile page;
     page.open(game_page_name(number).c_str());

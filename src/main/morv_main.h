@@ -3,6 +3,7 @@
 #ifndef MORV_MAIN_MORV_MAIN_H_
 #define MORV_MAIN_MORV_MAIN_H_
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "output/chat_log.h"
 #include "output/json_export.h"
 
+class game_pieces;
 class page_worker;
 class resultdata;
 class resultdata_total;
@@ -56,7 +58,11 @@ class morv_main {
   // The data export with --json, from the output folder's preparation to
   // the end of the analysis; null otherwise.
   std::unique_ptr<json_export> json;
-  // Puts game pages together beside the reader; made with the first game.
+  // The games handed to the second thread and not yet written, oldest
+  // first, with pieces to use again; then the second thread, made with
+  // the first game it takes (and ended first).
+  std::deque<std::unique_ptr<game_pieces>> pending_games;
+  std::vector<std::unique_ptr<game_pieces>> spare_pieces;
   std::unique_ptr<page_worker> worker;
 
  private:
@@ -77,16 +83,18 @@ class morv_main {
   // cleans and orders a sorted record for its pages: false when fewer
   // than two players are left (the game gets no page). number_game gives
   // a finished game its number and writes the chat log's next heading.
-  // pass_game has the game's files written: by the page worker's pieces
-  // while the reader goes on, or at once for a large game. write_game
-  // writes a numbered game's list entry, page, data lines and export, from
-  // the worker's pieces when given; write_pending_game writes the game the
-  // worker holds, once it is put together.
+  // pass_game has the game's files written: by pieces that the page
+  // worker puts together while the reader goes on, or at once for a small
+  // or large game. write_game writes a numbered game's list entry, page,
+  // data lines and export, from the worker's pieces when given;
+  // write_oldest_pending_game writes the oldest game handed over, once
+  // it is put together, and write_pending_games every one.
   bool finish_game(resultdata& game);
   int number_game();
   void pass_game(const resultdata& game, int number);
-  void write_game(const resultdata& game, int number, page_worker* pieces);
-  void write_pending_game();
+  void write_game(const resultdata& game, int number, game_pieces* pieces);
+  void write_oldest_pending_game();
+  void write_pending_games();
   void start_gamelist_page(int number);
   void finish_gamelist_page();
 

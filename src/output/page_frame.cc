@@ -15,9 +15,11 @@ namespace {
 
 // The opening tags of every td and th, with the attribute set only by
 // set_attr and kept for the whole run, so that a run of cells can share
-// one set_attr.
-std::string td_open = "<td >";
-std::string th_open = "<th >";
+// one set_attr. Each thread that writes pages has its own: every page sets
+// the attribute before its first cell, so a page comes out the same
+// whichever thread writes it.
+thread_local std::string td_open = "<td >";
+thread_local std::string th_open = "<th >";
 constexpr std::string_view TD_CLOSE = "</td>\r\n";
 constexpr std::string_view TH_CLOSE = "</th>\r\n";
 
@@ -128,6 +130,7 @@ void set_attr(std::string_view attribute) {
   td_open.assign("<td ").append(attribute).append(">");
   th_open.assign("<th ").append(attribute).append(">");
 }
+
 
 void td(outputfile& file, const char* format, ...) {
   va_list args;

@@ -41,7 +41,8 @@ void write_footer(outputfile& file, bool legend);
 void write_legend(outputfile& file);
 void begin_table(outputfile& file, const char* attributes);
 void end_table(outputfile& file);
-// Sets the attribute every later td/th carries (persists across pages).
+// Sets the attribute every later td/th on this thread carries (persists
+// across pages, though every page sets its own before its first cell).
 void set_attr(std::string_view attribute);
 // "<td %s>%s</td>\r\n" with the current attribute and the formatted text.
 void td(outputfile& file, const char* format, ...)

@@ -1,10 +1,14 @@
 // Page pieces that the recorded runs leave out: the limits paragraph of a
-// limited ranking, the UNLISTED and TOTAL rows of a player page.
+// limited ranking, the UNLISTED and TOTAL rows of a player page; and what
+// lets pages be written on two threads: no page depends on the cell
+// attribute that the thread's last page left.
 #include <string>
 #include <vector>
 
 #include "config/sortkey.h"
 #include "diverse/outputfile.h"
+#include "output/game_page.h"
+#include "output/page_frame.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
 #include "stats/game_test_util.h"
@@ -86,6 +90,39 @@ TEST_F(pages_test, opponents_below_the_limits_are_summed_as_unlisted) {
             "<tr>\r\n<th align=left>TOTAL</th>\r\n<th align=right>4</th>"
             "\r\n<th align=right>3</th>\r\n<th align=right>-</th>\r\n"
             "</tr>\r\n</table>\r\n");
+}
+
+TEST_F(pages_test, every_page_sets_its_cell_attribute_before_its_first_cell) {
+  resultdata game{config};
+  add_game(totals, game, {"Ann", "Bob"}, {{0, 1}, {1, 0}, {0, 1}});
+  for (const auto& player : totals.players) player->listed = true;
+  totals.finish_opponents();
+  const std::vector<const player_t*> rows = totals.ranking_rows(0);
+  const std::vector<std::pair<const char*, std::string>> pages = {
+      {"list entry",
+       written_by([&](outputfile& file) {
+         set_attr("stale");
+         write_game_list_entry(file, game, config, 1);
+       })},
+      {"game page",
+       written_by([&](outputfile& file) {
+         set_attr("stale");
+         write_game_page(file, game, config, 1);
+       })},
+      {"ranking page",
+       written_by([&](outputfile& file) {
+         set_attr("stale");
+         write_ranking_page(file, config, {rows, SORT_RATIO, 0, 1});
+       })},
+      {"player page", [&] {
+         set_attr("stale");
+         write_player_page(totals, config, *totals.players[0]);
+         return read_file("player_1.htm");
+       }()}};
+  for (const auto& [kind, page] : pages) {
+    EXPECT_NE(page.find("<td "), std::string::npos) << kind;
+    EXPECT_EQ(page.find("stale"), std::string::npos) << kind;
+  }
 }
 
 }  // namespace
