@@ -59,8 +59,8 @@ class morv_main {
   // the end of the analysis; null otherwise.
   std::unique_ptr<json_export> json;
   // The games handed to the second thread and not yet written, oldest
-  // first, with pieces to use again; then the second thread, made with
-  // the first game it takes (and ended first).
+  // first, with pieces to use again; then the second thread, made when
+  // first needed (and ended first).
   std::deque<std::unique_ptr<game_pieces>> pending_games;
   std::vector<std::unique_ptr<game_pieces>> spare_pieces;
   std::unique_ptr<page_worker> worker;
@@ -98,7 +98,8 @@ class morv_main {
   void start_gamelist_page(int number);
   void finish_gamelist_page();
 
-  // Pages over all games (site_pages.cc), called in the output folder.
+  // Pages over all games (site_pages.cc), called in the output folder. The
+  // player pages are shared with the second thread.
   void write_rankings(resultdata_total& totals, int n);
   void write_all_player_pages(resultdata_total& totals);
 

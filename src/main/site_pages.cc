@@ -1,16 +1,67 @@
 // The pages over all games: the ranking pages, each written after its own
 // sort, and one page per listed player.
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "diverse/folders.h"
 #include "main/morv_main.h"
+#include "main/page_worker.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
 #include "output/site_nav.h"
 #include "stats/resultdata_total.h"
+
+namespace {
+
+// The player pages at odd places of the listed players, which the page
+// worker writes into the players folder (the current folder when made)
+// while the driver writes the others: the two halves take about as long.
+class shared_pages {
+ public:
+  shared_pages(const resultdata_total& totals, const configdata& config,
+               const std::vector<std::pair<const player_t*, int64_t>>& listed)
+      : totals(totals), config(config), listed(listed), folder("."),
+        results((listed.size() / 2)) {}
+
+  bool takes(size_t place) const { return place % 2 == 1; }
+
+  // On the worker's thread.
+  void write_all() {
+    outputfile page;
+    for (size_t place = 1; place < listed.size(); place += 2) {
+      const player_t& player = *listed[place].first;
+      page.open_in_memory(player_page_name(player).c_str());
+      write_player_page(page, totals, config, player);
+      results[place / 2] = page.save_in(folder.descriptor());
+      written.fetch_add(1, std::memory_order_release);
+      written.notify_one();
+    }
+  }
+
+  // Waits until the page at place (one this object takes) is written.
+  outputfile::save_result result(size_t place) {
+    size_t now = written.load(std::memory_order_acquire);
+    while (now <= place / 2) {
+      written.wait(now, std::memory_order_acquire);
+      now = written.load(std::memory_order_acquire);
+    }
+    return results[place / 2];
+  }
+
+ private:
+  const resultdata_total& totals;
+  const configdata& config;
+  const std::vector<std::pair<const player_t*, int64_t>>& listed;
+  diverse::folder_handle folder;
+  std::vector<outputfile::save_result> results;
+  std::atomic<size_t> written{0};
+};
+
+}  // namespace
 
 void morv_main::write_rankings(resultdata_total& totals, int n) {
   const std::string prefix = n == 0 ? "" : "top_";
@@ -39,15 +90,32 @@ void morv_main::write_all_player_pages(resultdata_total& totals) {
   diverse::make_folder(PLAYERS_FOLDER);
   enter_subfolder(PLAYERS_FOLDER);
   std::printf("\nWriting per player stats        ");
-  const int64_t count = static_cast<int64_t>(totals.players.size());
+  // The listed players in order, each with its place among all players
+  // (for the progress figure).
+  std::vector<std::pair<const player_t*, int64_t>> listed;
   int64_t visited = 0;
   for (const auto& player : totals.players) {
     ++visited;
-    if (!player->listed) continue;
-    std::printf("\b\b\b\b\b\b\b(%3i %%)",
-                static_cast<int>(visited * 100 / count));
-    write_player_page(totals, cfg, *player);
+    if (player->listed) listed.emplace_back(player.get(), visited);
   }
+  const int64_t count = visited;
+  shared_pages others(totals, cfg, listed);
+  if (!worker) worker = std::make_unique<page_worker>();
+  const uint64_t ticket = worker->start([&others] { others.write_all(); });
+  outputfile page;
+  for (size_t k = 0; k < listed.size(); ++k) {
+    std::printf("\b\b\b\b\b\b\b(%3i %%)",
+                static_cast<int>(listed[k].second * 100 / count));
+    const player_t& player = *listed[k].first;
+    if (others.takes(k)) {
+      outputfile::report_saving(others.result(k), player_page_name(player));
+      continue;
+    }
+    page.open(player_page_name(player).c_str());
+    write_player_page(page, totals, cfg, player);
+    page.close();
+  }
+  worker->wait(ticket);
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   std::printf("\n");
   enter_start_folder();

@@ -114,11 +114,10 @@ TEST_F(pages_test, every_page_sets_its_cell_attribute_before_its_first_cell) {
          set_attr("stale");
          write_ranking_page(file, config, {rows, SORT_RATIO, 0, 1});
        })},
-      {"player page", [&] {
+      {"player page", written_by([&](outputfile& file) {
          set_attr("stale");
-         write_player_page(totals, config, *totals.players[0]);
-         return read_file("player_1.htm");
-       }()}};
+         write_player_page(file, totals, config, *totals.players[0]);
+       })}};
   for (const auto& [kind, page] : pages) {
     EXPECT_NE(page.find("<td "), std::string::npos) << kind;
     EXPECT_EQ(page.find("stale"), std::string::npos) << kind;

@@ -3,6 +3,8 @@
 #ifndef MORV_OUTPUT_PLAYER_PAGE_WRITER_H_
 #define MORV_OUTPUT_PLAYER_PAGE_WRITER_H_
 
+#include <string>
+
 class configdata;
 class outputfile;
 class player_t;
@@ -27,8 +29,10 @@ class player_page_writer {
   outputfile& file;
 };
 
-// Writes player_<number>.htm into the current folder (the players folder).
-void write_player_page(const resultdata_total& totals,
+// The page's file name, player_<number>.htm in the players folder.
+std::string player_page_name(const player_t& player);
+// Writes the page of player into file (open, or in memory).
+void write_player_page(outputfile& file, const resultdata_total& totals,
                        const configdata& config, const player_t& player);
 
 #endif  // MORV_OUTPUT_PLAYER_PAGE_WRITER_H_

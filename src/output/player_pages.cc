@@ -8,11 +8,12 @@
 #include "output/site_nav.h"
 #include "stats/player_t.h"
 
-void write_player_page(const resultdata_total& totals,
+std::string player_page_name(const player_t& player) {
+  return "player_" + std::to_string(player.number) + ".htm";
+}
+
+void write_player_page(outputfile& file, const resultdata_total& totals,
                        const configdata& config, const player_t& player) {
-  outputfile file;
-  const std::string name = "player_" + std::to_string(player.number) + ".htm";
-  file.open(name.c_str());
   write_header(file, config, IN_SUBFOLDER);
   write_ranking_links(file, config, "../");
   file.print("<p class=\"title\"><span style=\"background-color: #808080\">"
@@ -23,5 +24,4 @@ void write_player_page(const resultdata_total& totals,
   sections.write_weapon_stats(player);
   sections.write_p2p(player);
   write_footer(file, false);
-  file.close();
 }

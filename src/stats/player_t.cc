@@ -102,27 +102,33 @@ int player_t::score() const {
   return diverse::saturate_int32(exact_frags() - teamkills[0]);
 }
 
+// A value of 0 is not stored, and worked out again at the next call: a
+// record whose values were all asked for once is then only read, so the
+// pages can be written on two threads.
 double player_t::skill() const {
   if (skill_cache != 0.0) return skill_cache;
-  skill_cache = static_cast<double>(kills[0]) /
-                static_cast<double>(exact_total_deaths() + 1);
-  return skill_cache;
+  const double value = static_cast<double>(kills[0]) /
+                       static_cast<double>(exact_total_deaths() + 1);
+  if (value != 0.0) skill_cache = value;
+  return value;
 }
 
 double player_t::eff() const {
   if (eff_cache != 0.0) return eff_cache;
   int64_t all = int64_t{kills[0]} + exact_total_deaths();
-  eff_cache = all == 0 ? 0.0 : 100.0 * kills[0] / static_cast<double>(all);
-  return eff_cache;
+  const double value =
+      all == 0 ? 0.0 : 100.0 * kills[0] / static_cast<double>(all);
+  if (value != 0.0) eff_cache = value;
+  return value;
 }
 
 double player_t::ratio() const {
   if (ratio_cache != 0.0) return ratio_cache;
-  if (playtime == 0) {
-    ratio_cache = -9999.0;
-  } else {
-    ratio_cache = static_cast<double>(exact_frags()) * 60.0 / playtime -
-                  static_cast<double>(exact_total_deaths()) * 60.0 / playtime;
+  double value = -9999.0;
+  if (playtime != 0) {
+    value = static_cast<double>(exact_frags()) * 60.0 / playtime -
+            static_cast<double>(exact_total_deaths()) * 60.0 / playtime;
   }
-  return ratio_cache;
+  if (value != 0.0) ratio_cache = value;
+  return value;
 }

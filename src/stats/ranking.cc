@@ -40,6 +40,7 @@ void resultdata_total::finish_opponents(bool every_player) {
   // depends on the name's key only.
   std::unordered_map<std::string_view, const player_t*> resolved;
   for (const std::unique_ptr<player_t>& player : players) {
+    player->eff();  // the one value the pages ask of opponents
     if (!player->listed && !every_player) continue;
     sort_p2ps(*player, SORT_KILLS);
     for (p2p_t& opponent : player->opponents) {

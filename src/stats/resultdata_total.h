@@ -55,7 +55,9 @@ class resultdata_total {
   // For every listed player (every player when every_player is set, as
   // the data export needs), in the current order: sorts the opponents by
   // kills and sets the run-wide record of each opponent with kills or
-  // deaths. Call once, after the ranking pages and before the player pages.
+  // deaths; and works out every player's efficiency, so that the player
+  // pages only read the records. Call once, after the ranking pages and
+  // before the player pages.
   void finish_opponents(bool every_player = false);
 
   std::vector<std::unique_ptr<player_t>> players;
