@@ -37,7 +37,7 @@ std::string site_bytes(const std::string& folder) {
 
 class page_worker_test : public temp_folder_test {};
 
-// Games of 10 players go to the worker; 3 and 70 players are written at
+// Games of 3 and 10 players go to the worker, and one of 70 is written at
 // once, so both ways alternate.
 TEST_F(page_worker_test, shared_files_keep_the_order_of_games) {
   const int sizes[] = {10, 3, 10, 70, 10, 10};

@@ -14,11 +14,10 @@
 
 namespace {
 
-// The page worker takes games from MIN_WORKER_PLAYERS to
-// MAX_WORKER_PLAYERS players. A smaller game's page is put together in
-// less time than handing it over takes; a larger one runs to many
-// megabytes, which are not held in memory.
-constexpr int MIN_WORKER_PLAYERS = 8;
+// The page worker takes games of up to MAX_WORKER_PLAYERS players, so that
+// the reader and the pages of small and mid-sized games share the two
+// cores; a larger game's page runs to many megabytes, which are not held
+// in memory, and is written at once.
 constexpr int MAX_WORKER_PLAYERS = 64;
 // Games handed over and not yet written: enough that the reader seldom
 // waits for a game that takes long to write.
@@ -50,8 +49,7 @@ int morv_main::number_game() {
 }
 
 void morv_main::pass_game(const resultdata& game, int number) {
-  if (game.num_players < MIN_WORKER_PLAYERS ||
-      game.num_players > MAX_WORKER_PLAYERS) {
+  if (game.num_players > MAX_WORKER_PLAYERS) {
     write_pending_games();
     write_game(game, number, nullptr);
     return;
