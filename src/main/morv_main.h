@@ -84,8 +84,8 @@ class morv_main {
   // than two players are left (the game gets no page). number_game gives
   // a finished game its number and writes the chat log's next heading.
   // pass_game has the game's files written: by pieces that the page
-  // worker puts together while the reader goes on, or at once for a small
-  // or large game. write_game writes a numbered game's list entry, page,
+  // worker puts together while the reader goes on, or at once for a large
+  // game. write_game writes a numbered game's list entry, page,
   // data lines and export, from the worker's pieces when given;
   // write_oldest_pending_game writes the oldest game handed over, once
   // it is put together, and write_pending_games every one.
