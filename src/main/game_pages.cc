@@ -64,14 +64,13 @@ void morv_main::pass_game(const resultdata& game, int number) {
     spare_pieces.pop_back();
   }
   pieces->take(game, number);
-  game_pieces* taken = pieces.get();
-  pieces->ticket = worker->start([taken] { taken->put_together(); });
+  worker->start(*pieces);
   pending_games.push_back(std::move(pieces));
 }
 
 void morv_main::write_oldest_pending_game() {
   game_pieces& oldest = *pending_games.front();
-  worker->wait(oldest.ticket);
+  worker->finish(oldest);
   write_game(oldest.game(), oldest.number(), &oldest);
   spare_pieces.push_back(std::move(pending_games.front()));
   pending_games.pop_front();

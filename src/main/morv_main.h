@@ -14,6 +14,7 @@
 #include "output/json_export.h"
 
 class game_pieces;
+class page_task;
 class page_worker;
 class resultdata;
 class resultdata_total;
@@ -59,10 +60,12 @@ class morv_main {
   // the end of the analysis; null otherwise.
   std::unique_ptr<json_export> json;
   // The games handed to the second thread and not yet written, oldest
-  // first, with pieces to use again; then the second thread, made when
-  // first needed (and ended first).
+  // first, with pieces to use again; the opponent sorting started beside
+  // the ranking pages; then the second thread, made when first needed
+  // (and ended first).
   std::deque<std::unique_ptr<game_pieces>> pending_games;
   std::vector<std::unique_ptr<game_pieces>> spare_pieces;
+  std::vector<std::unique_ptr<page_task>> opponent_sorts;
   std::unique_ptr<page_worker> worker;
 
  private:
@@ -101,6 +104,7 @@ class morv_main {
   // Pages over all games (site_pages.cc), called in the output folder. The
   // player pages are shared with the second thread.
   void write_rankings(resultdata_total& totals, int n);
+  void start_sorting_opponents(resultdata_total& totals);
   void write_all_player_pages(resultdata_total& totals);
 
   // The data export (json_run.cc). start_json_export opens it, called in

@@ -2,8 +2,6 @@
 // pieces of one game.
 #include "main/page_worker.h"
 
-#include <utility>
-
 #include "config/configdata.h"
 #include "output/game_page.h"
 
@@ -18,35 +16,43 @@ page_worker::~page_worker() {
   thread.join();
 }
 
-uint64_t page_worker::start(std::function<void()> job) {
-  uint64_t ticket;
+void page_worker::start(page_task& task) {
   {
     std::lock_guard<std::mutex> lock(mutex);
-    jobs.push_back(std::move(job));
-    ticket = ++started;
+    task.ended = false;
+    queued.push_back(&task);
   }
   changed.notify_all();
-  return ticket;
 }
 
-void page_worker::wait(uint64_t ticket) {
+void page_worker::finish(page_task& task) {
   std::unique_lock<std::mutex> lock(mutex);
-  changed.wait(lock, [this, ticket] { return ended >= ticket; });
+  while (!task.ended) {
+    if (queued.empty()) {
+      changed.wait(lock);
+    } else {
+      run_oldest(lock);
+    }
+  }
 }
 
 void page_worker::run() {
   std::unique_lock<std::mutex> lock(mutex);
   for (;;) {
-    changed.wait(lock, [this] { return !jobs.empty() || stopping; });
-    if (jobs.empty()) return;
-    std::function<void()> job = std::move(jobs.front());
-    jobs.pop_front();
-    lock.unlock();
-    job();
-    lock.lock();
-    ++ended;
-    changed.notify_all();
+    changed.wait(lock, [this] { return !queued.empty() || stopping; });
+    if (queued.empty()) return;
+    run_oldest(lock);
   }
+}
+
+void page_worker::run_oldest(std::unique_lock<std::mutex>& lock) {
+  page_task* task = queued.front();
+  queued.pop_front();
+  lock.unlock();
+  task->run();
+  lock.lock();
+  task->ended = true;
+  changed.notify_all();
 }
 
 game_pieces::game_pieces(const configdata& config,

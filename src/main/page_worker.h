@@ -4,9 +4,7 @@
 #define MORV_MAIN_PAGE_WORKER_H_
 
 #include <condition_variable>
-#include <cstdint>
 #include <deque>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -17,30 +15,41 @@
 
 class configdata;
 
-// Owned by the driver for one analysis; runs the jobs it is given one at
-// a time, in the order given. A job prints nothing, opens no file by a
-// path relative to the current folder and meets no fatal error: pages are
-// written into folders held open, and the driver reports what came of
-// them in the run's order.
+// A piece of page work that either thread can do.
+class page_task {
+ public:
+  virtual ~page_task() = default;
+  virtual void run() = 0;
+
+ private:
+  friend class page_worker;
+  bool ended = true;  // guarded by the worker's mutex
+};
+
+// Owned by the driver for one analysis; runs the tasks it is given, oldest
+// first. A task prints nothing, opens no file by a path relative to the
+// current folder and meets no fatal error: pages are written into folders
+// held open, and the driver reports what came of them in the run's order.
 class page_worker {
  public:
   page_worker();
-  ~page_worker();  // runs the jobs given, then ends the thread
+  ~page_worker();  // runs the tasks given, then ends the thread
   page_worker(const page_worker&) = delete;
   page_worker& operator=(const page_worker&) = delete;
 
-  // Queues job for the worker's thread and returns at once with its
-  // ticket.
-  uint64_t start(std::function<void()> job);
-  // Waits until the job of ticket (and every job before it) has ended.
-  void wait(uint64_t ticket);
+  // Queues task and returns at once; task must live until it has ended.
+  void start(page_task& task);
+  // Returns once task has ended. Meanwhile the calling thread does queued
+  // tasks itself rather than wait, so neither core idles while there is
+  // work.
+  void finish(page_task& task);
 
  private:
   void run();
+  // Runs the oldest queued task with the lock released.
+  void run_oldest(std::unique_lock<std::mutex>& lock);
 
-  std::deque<std::function<void()>> jobs;
-  uint64_t started = 0;
-  uint64_t ended = 0;
+  std::deque<page_task*> queued;
   std::mutex mutex;
   std::condition_variable changed;
   bool stopping = false;
@@ -51,7 +60,7 @@ class page_worker {
 // the data file option, its per-player lines and kill-matrix block stay
 // in memory for the driver to place; its page is written into the games
 // folder at once.
-class game_pieces {
+class game_pieces : public page_task {
  public:
   game_pieces(const configdata& config, const std::string& games_folder);
 
@@ -59,9 +68,8 @@ class game_pieces {
   // pieces on any thread (every page sets its table cell attribute before
   // its first cell, so none depends on the thread's last page).
   void take(const resultdata& game, int number);
+  void run() override { put_together(); }
   void put_together();
-  // The ticket of the job putting the game together.
-  uint64_t ticket = 0;
 
   const resultdata& game() const { return copy; }
   int number() const { return game_number; }

@@ -1,6 +1,7 @@
 // The pages over all games: the ranking pages, each written after its own
 // sort, and one page per listed player.
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -12,6 +13,7 @@
 #include "main/page_worker.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
+#include "config/sortkey.h"
 #include "output/site_nav.h"
 #include "stats/resultdata_total.h"
 
@@ -20,7 +22,7 @@ namespace {
 // The player pages at odd places of the listed players, which the page
 // worker writes into the players folder (the current folder when made)
 // while the driver writes the others: the two halves take about as long.
-class shared_pages {
+class shared_pages : public page_task {
  public:
   shared_pages(const resultdata_total& totals, const configdata& config,
                const std::vector<std::pair<const player_t*, int64_t>>& listed)
@@ -29,8 +31,7 @@ class shared_pages {
 
   bool takes(size_t place) const { return place % 2 == 1; }
 
-  // On the worker's thread.
-  void write_all() {
+  void run() override {
     outputfile page;
     for (size_t place = 1; place < listed.size(); place += 2) {
       const player_t& player = *listed[place].first;
@@ -61,6 +62,18 @@ class shared_pages {
   std::atomic<size_t> written{0};
 };
 
+// Sorts the opponents of some players for their pages.
+class opponent_sorting : public page_task {
+ public:
+  opponent_sorting(resultdata_total& totals, std::vector<player_t*> owners)
+      : totals(totals), owners(std::move(owners)) {}
+  void run() override { totals.sort_opponents(owners); }
+
+ private:
+  resultdata_total& totals;
+  std::vector<player_t*> owners;
+};
+
 }  // namespace
 
 void morv_main::write_rankings(resultdata_total& totals, int n) {
@@ -81,10 +94,29 @@ void morv_main::write_rankings(resultdata_total& totals, int n) {
     const std::vector<const player_t*> rows = totals.ranking_rows(n);
     write_ranking_page(file, cfg, {rows, totals.sort_key, n, games_written});
     file.close();
+    // The name ranking lists every player not below the limits, and no
+    // other ranking lists more: the players whose pages follow are known.
+    if (n == 0 && page.key == SORT_NAME) start_sorting_opponents(totals);
+  }
+}
+
+// In two halves, which the page worker and the driver (once it has
+// written the rankings) take as they come free.
+void morv_main::start_sorting_opponents(resultdata_total& totals) {
+  std::vector<player_t*> owners = totals.opponent_owners(json != nullptr);
+  const auto middle = owners.begin() + static_cast<std::ptrdiff_t>(owners.size() / 2);
+  if (!worker) worker = std::make_unique<page_worker>();
+  for (auto [begin, end] : {std::pair{owners.begin(), middle},
+                            std::pair{middle, owners.end()}}) {
+    opponent_sorts.push_back(std::make_unique<opponent_sorting>(
+        totals, std::vector<player_t*>(begin, end)));
+    worker->start(*opponent_sorts.back());
   }
 }
 
 void morv_main::write_all_player_pages(resultdata_total& totals) {
+  for (const auto& sorting : opponent_sorts) worker->finish(*sorting);
+  opponent_sorts.clear();
   // The export shows every player's opponents, not only listed players'.
   totals.finish_opponents(json != nullptr);
   diverse::make_folder(PLAYERS_FOLDER);
@@ -101,7 +133,7 @@ void morv_main::write_all_player_pages(resultdata_total& totals) {
   const int64_t count = visited;
   shared_pages others(totals, cfg, listed);
   if (!worker) worker = std::make_unique<page_worker>();
-  const uint64_t ticket = worker->start([&others] { others.write_all(); });
+  worker->start(others);
   outputfile page;
   for (size_t k = 0; k < listed.size(); ++k) {
     std::printf("\b\b\b\b\b\b\b(%3i %%)",
@@ -115,7 +147,7 @@ void morv_main::write_all_player_pages(resultdata_total& totals) {
     write_player_page(page, totals, cfg, player);
     page.close();
   }
-  worker->wait(ticket);
+  worker->finish(others);
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   std::printf("\n");
   enter_start_folder();

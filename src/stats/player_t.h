@@ -53,6 +53,7 @@ class player_t {
   bool listed = false;
   int number = 0;
   std::vector<p2p_t> opponents;
+  bool opponents_by_kills = false;  // sorted for the player pages
   int bot_skill = -1;
   int team = -1;
   std::string html_name;

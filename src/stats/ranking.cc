@@ -34,6 +34,15 @@ bool resultdata_total::is_below_limits(const player_t& player) const {
          below(player.playtime, config->min_playtime);
 }
 
+std::vector<player_t*> resultdata_total::opponent_owners(
+    bool every_player) const {
+  std::vector<player_t*> owners;
+  for (const std::unique_ptr<player_t>& player : players) {
+    if (player->listed || every_player) owners.push_back(player.get());
+  }
+  return owners;
+}
+
 void resultdata_total::finish_opponents(bool every_player) {
   // Every opponent's name was itself added as a player of the same game,
   // so each lookup finds a record and none is created here: the answer
@@ -42,7 +51,8 @@ void resultdata_total::finish_opponents(bool every_player) {
   for (const std::unique_ptr<player_t>& player : players) {
     player->eff();  // the one value the pages ask of opponents
     if (!player->listed && !every_player) continue;
-    sort_p2ps(*player, SORT_KILLS);
+    sort_key = SORT_KILLS;
+    if (!player->opponents_by_kills) sort_opponents({player.get()});
     for (p2p_t& opponent : player->opponents) {
       if (opponent.kills[0] == 0 && opponent.deaths[0] == 0) continue;
       auto [entry, added] = resolved.try_emplace(opponent.name, nullptr);

@@ -103,7 +103,21 @@ void resultdata_total::sort_p2ps(player_t& player, int key) {
   if (!valid_p2p_key(key)) {
     fatal_error("resultdata_total::sort_p2ps - invalid case");
   }
-  std::vector<int> order = exchange_order_of(player.opponents, key);
+  reorder_opponents(player, exchange_order_of(player.opponents, key));
+}
+
+void resultdata_total::sort_opponents(const std::vector<player_t*>& owners) {
+  for (player_t* player : owners) {
+    if (player->opponents.size() >= 2) {
+      reorder_opponents(*player,
+                        exchange_order_of(player->opponents, SORT_KILLS));
+    }
+    player->opponents_by_kills = true;
+  }
+}
+
+void resultdata_total::reorder_opponents(player_t& player,
+                                         const std::vector<int>& order) {
   apply_order(player.opponents, order);
   opponent_indexes[static_cast<size_t>(player.number - 1)].reorder(order);
 }

@@ -52,9 +52,17 @@ class resultdata_total {
   std::vector<const player_t*> ranking_rows(int n);
   // True when the configured limits leave the player out of the rankings.
   bool is_below_limits(const player_t& player) const;
-  // For every listed player (every player when every_player is set, as
-  // the data export needs), in the current order: sorts the opponents by
-  // kills and sets the run-wide record of each opponent with kills or
+  // The players whose opponents the pages show: every listed player, or
+  // every player when every_player is set (as the data export needs), in
+  // the current order.
+  std::vector<player_t*> opponent_owners(bool every_player) const;
+  // Sorts the opponents of each of owners by kills, as sort_p2ps does but
+  // leaving sort_key alone: two threads may sort distinct players' at once
+  // (for instance beside the ranking pages, which do not read opponents).
+  void sort_opponents(const std::vector<player_t*>& owners);
+  // For every listed player (every player when every_player is set), in
+  // the current order: sorts the opponents by kills unless sort_opponents
+  // has, and sets the run-wide record of each opponent with kills or
   // deaths; and works out every player's efficiency, so that the player
   // pages only read the records. Call once, after the ranking pages and
   // before the player pages.
@@ -65,6 +73,8 @@ class resultdata_total {
   configdata* config;
 
  private:
+  // Puts player's opponents in order (order[new position] = old one).
+  void reorder_opponents(player_t& player, const std::vector<int>& order);
   // A player's opponent records by opponent name number, in an
   // open-addressing table: the lookups for one player stay close together,
   // at 16 bytes or so per pair.
