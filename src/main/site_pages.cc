@@ -104,7 +104,8 @@ void morv_main::write_rankings(resultdata_total& totals, int n) {
 // written the rankings) take as they come free.
 void morv_main::start_sorting_opponents(resultdata_total& totals) {
   std::vector<player_t*> owners = totals.opponent_owners(json != nullptr);
-  const auto middle = owners.begin() + static_cast<std::ptrdiff_t>(owners.size() / 2);
+  const auto middle =
+      owners.begin() + static_cast<std::ptrdiff_t>(owners.size() / 2);
   if (!worker) worker = std::make_unique<page_worker>();
   for (auto [begin, end] : {std::pair{owners.begin(), middle},
                             std::pair{middle, owners.end()}}) {
