@@ -15,12 +15,15 @@
 # corpus/real, default ../shared beside the source tree), TMPDIR (where
 # the temporary folder goes; default /dev/shm when memory allows, else
 # /tmp), MORV_BENCH_CASES (the cases to run, default "a b c d e r j";
-# c0 runs the 100 MiB log of case c alone).
+# c0 runs the 100 MiB log of case c alone), MORV_BENCH_RUNS (how often
+# Morv and cp -r run on each case, the best wall time counting; default 3:
+# on a virtual machine single runs of the large cases vary by half).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MORV_BENCH_BUILD:-$root/build-bench}
 cases=${MORV_BENCH_CASES:-a b c d e r j}
+runs=${MORV_BENCH_RUNS:-3}
 shared=${MORV_SHARED:-$root/../shared}
 need_mib=8192
 
@@ -75,25 +78,38 @@ time_wc() {
 # Runs morv in folder $1/site (made here) on log $2 of folder $1 with the
 # options -d -l and any further options $3...; prints "seconds peak_kib
 # cpu_seconds" (user and system time: on a machine shared with other work
-# the wall time alone can mislead). "Command exited with non-zero status"
-# stands before the figures when morv failed; the case is then marked in
-# the table.
+# the wall time alone can mislead) of the run with the best wall time out
+# of $runs, and leaves the site. "Command exited with non-zero
+# status" stands before the figures when morv failed; the case is then
+# marked in the table.
 time_morv() {
   dir=$1
   log=$2
   shift 2
-  mkdir "$dir/site"
-  (
-    cd "$dir/site"
-    /usr/bin/time -f "%e %M %U %S" -o "$dir/time.txt" "$morv" "$dir/$log" \
-      -d -l "$@" </dev/null >"$dir/console.txt" 2>&1 || echo "morv failed" >&2
-  )
-  tail -n 1 "$dir/time.txt" | awk '{ print $1, $2, $3 + $4 }'
+  best=""
+  i=0
+  while [ "$i" -lt "$runs" ]; do
+    rm -rf "$dir/site"
+    mkdir "$dir/site"
+    (
+      cd "$dir/site"
+      /usr/bin/time -f "%e %M %U %S" -o "$dir/time.txt" "$morv" "$dir/$log" \
+        -d -l "$@" </dev/null >"$dir/console.txt" 2>&1 || echo "morv failed" >&2
+    )
+    figures=$(tail -n 1 "$dir/time.txt" | awk '{ print $1, $2, $3 + $4 }')
+    if [ -z "$best" ] || awk -v a="$figures" -v b="$best" \
+         'BEGIN { split(a, x, " "); split(b, y, " "); exit !(x[1] < y[1]) }'
+    then
+      best=$figures
+    fi
+    i=$((i + 1))
+  done
+  echo "$best"
 }
 
-# Wall time in seconds of one `cp -r` of the site in folder $1/site to a
-# fresh folder beside it (same file system), or "-" when the file system
-# lacks room for a second copy. The copy is removed at once.
+# Best wall time in seconds of $runs runs of `cp -r` of the site in folder
+# $1/site to a fresh folder beside it (same file system), or "-" when the
+# file system lacks room for a second copy. Each copy is removed at once.
 time_cp() {
   site_kib=$(du -sk "$1/site" | awk '{ print $1 }')
   free_kib=$(df -Pk "$1" | awk 'NR == 2 { print $4 }')
@@ -101,11 +117,17 @@ time_cp() {
     echo "-"
     return
   fi
-  start=$(now_ns)
-  cp -r "$1/site" "$1/site_copy"
-  t=$(( $(now_ns) - start ))
-  rm -rf "$1/site_copy"
-  awk -v t="$t" 'BEGIN { printf "%.3f", t / 1e9 }'
+  best=""
+  i=0
+  while [ "$i" -lt "$runs" ]; do
+    start=$(now_ns)
+    cp -r "$1/site" "$1/site_copy"
+    t=$(( $(now_ns) - start ))
+    rm -rf "$1/site_copy"
+    if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
+    i=$((i + 1))
+  done
+  awk -v t="$best" 'BEGIN { printf "%.3f", t / 1e9 }'
 }
 
 load_start=$(cut -d ' ' -f 1-3 /proc/loadavg)
