@@ -48,13 +48,25 @@ std::vector<int> exchange_order_of(const std::vector<entry>& list, int key) {
 }
 
 // Moves the records into the order given (order[i] = old position of the
-// record that goes to position i), as the exchanges would.
+// record that goes to position i), as the exchanges would. In place, one
+// cycle of the permutation at a time: a copy of the whole list would
+// double the peak memory of the opponent records.
 template <typename entry>
 void apply_order(std::vector<entry>& list, const std::vector<int>& order) {
-  std::vector<entry> sorted;
-  sorted.reserve(list.size());
-  for (int i : order) sorted.push_back(std::move(list[size_t(i)]));
-  list = std::move(sorted);
+  std::vector<bool> placed(list.size(), false);
+  for (size_t start = 0; start < list.size(); ++start) {
+    if (placed[start]) continue;
+    entry held = std::move(list[start]);
+    size_t i = start;
+    for (;;) {
+      placed[i] = true;
+      const size_t from = static_cast<size_t>(order[i]);
+      if (from == start) break;
+      list[i] = std::move(list[from]);
+      i = from;
+    }
+    list[i] = std::move(held);
+  }
 }
 
 // The progress display of the procedure: one figure per pass, k * 100 /
