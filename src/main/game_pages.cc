@@ -58,7 +58,7 @@ void morv_main::pass_game(const resultdata& game, int number) {
   if (!worker) worker = std::make_unique<page_worker>();
   std::unique_ptr<game_pieces> pieces;
   if (spare_pieces.empty()) {
-    pieces = std::make_unique<game_pieces>(cfg, GAMES_FOLDER);
+    pieces = std::make_unique<game_pieces>(cfg, GAMES_FOLDER, json.get());
   } else {
     pieces = std::move(spare_pieces.back());
     spare_pieces.pop_back();
@@ -98,7 +98,11 @@ void morv_main::write_game(const resultdata& game, int number,
     write_game_page(page, game, cfg, number);
     page.close();
   }
-  if (json) json->add_game(game, number);
+  if (json && pieces) {
+    json->add_game_piece(pieces->json_game);
+  } else if (json) {
+    json->add_game(game, number);
+  }
   if (cfg.write_datafile) {
     if (pieces) {
       pieces->player_lines.append_to_file(OUTPUT_DATAFILE);

@@ -4,6 +4,7 @@
 
 #include "config/configdata.h"
 #include "output/game_page.h"
+#include "output/json_export.h"
 
 page_worker::page_worker() : thread([this] { run(); }) {}
 
@@ -56,12 +57,14 @@ void page_worker::run_oldest(std::unique_lock<std::mutex>& lock) {
 }
 
 game_pieces::game_pieces(const configdata& config,
-                         const std::string& games_folder)
-    : config(config), games_folder(games_folder), copy(config) {}
+                         const std::string& games_folder,
+                         const json_export* json)
+    : config(config), games_folder(games_folder), json(json), copy(config) {}
 
 void game_pieces::take(const resultdata& game, int number) {
   copy.copy_finished(game);
   game_number = number;
+  if (json) log_path = json->current_log();
 }
 
 // The same pieces in the same order as the driver writes them itself.
@@ -76,5 +79,9 @@ void game_pieces::put_together() {
     copy.write_player_lines(player_lines, game_number);
     datafile_block.open_in_memory("");
     copy.write_datafile_block(datafile_block);
+  }
+  if (json) {
+    json_game.open_in_memory("");
+    json->write_game(json_game, copy, game_number, log_path);
   }
 }

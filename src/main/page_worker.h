@@ -14,6 +14,7 @@
 #include "stats/resultdata.h"
 
 class configdata;
+class json_export;
 
 // A piece of page work that either thread can do.
 class page_task {
@@ -56,13 +57,15 @@ class page_worker {
   std::thread thread;  // started last, once the fields above exist
 };
 
-// One game whose files the worker puts together: its list entry and, with
-// the data file option, its per-player lines and kill-matrix block stay
-// in memory for the driver to place; its page is written into the games
-// folder at once.
+// One game whose files the worker puts together: its list entry, with the
+// data file option its per-player lines and kill-matrix block, and with
+// the data export its JSON object stay in memory for the driver to place;
+// its page is written into the games folder at once.
 class game_pieces : public page_task {
  public:
-  game_pieces(const configdata& config, const std::string& games_folder);
+  // json: the run's data export, or null.
+  game_pieces(const configdata& config, const std::string& games_folder,
+              const json_export* json);
 
   // Copies the finished game numbered number; put_together then makes its
   // pieces on any thread (every page sets its table cell attribute before
@@ -76,12 +79,15 @@ class game_pieces : public page_task {
   outputfile list_entry;
   outputfile player_lines;
   outputfile datafile_block;
+  outputfile json_game;  // with the data export
   // What came of writing the page.
   outputfile::save_result page_saved = outputfile::save_result::saved;
 
  private:
   const configdata& config;
   diverse::folder_handle games_folder;
+  const json_export* json;
+  std::string log_path;  // the export's current log
   resultdata copy;
   int game_number = 0;
   outputfile page;

@@ -134,10 +134,22 @@ void json_export::begin_log(const std::string& path, int64_t bytes) {
 
 void json_export::add_game(const resultdata& game, int number) {
   if (spooled_games > 0) spool.write(",");
+  write_game(spool, game, number, logs.back().path);
+  ++spooled_games;
+  ++logs.back().games;
+}
+
+void json_export::write_game(outputfile& file, const resultdata& game,
+                             int number, const std::string& log_path) const {
   rapidjson::StringBuffer buffer;
   json_writer writer(buffer);
-  write_json_game(writer, game, config, number, logs.back().path);
-  move_json(buffer, spool);
+  write_json_game(writer, game, config, number, log_path);
+  move_json(buffer, file);
+}
+
+void json_export::add_game_piece(outputfile& piece) {
+  if (spooled_games > 0) spool.write(",");
+  piece.copy_to(spool);
   ++spooled_games;
   ++logs.back().games;
 }

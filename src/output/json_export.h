@@ -42,6 +42,15 @@ class json_export {
   void begin_log(const std::string& path, int64_t bytes);
   // One finished game of the current log, numbered as its page.
   void add_game(const resultdata& game, int number);
+  // The same in two steps, so that another thread can put the game's text
+  // together: write_game writes it into file (open, or in memory) and
+  // reads nothing but the game and the configuration; add_game_piece then
+  // spools piece (in memory, and closes it) as the next game of the
+  // current log.
+  void write_game(outputfile& file, const resultdata& game, int number,
+                  const std::string& log_path) const;
+  void add_game_piece(outputfile& piece);
+  const std::string& current_log() const { return logs.back().path; }
   // Keeps the totals' current order, that of players.htm, for the players.
   void keep_player_order(const resultdata_total& totals);
   // Writes the document (run-wide players in the kept order, with their
