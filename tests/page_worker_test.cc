@@ -1,11 +1,15 @@
 // Games whose pages a second thread puts together while the next game is
 // read: every shared file keeps the run's order, and one core gives the
-// same bytes.
+// same bytes; and the worker's hand-over, where the waiting thread does
+// queued work itself.
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <thread>
 
+#include "main/page_worker.h"
 #include "test_util.h"
 
 namespace {
@@ -82,6 +86,33 @@ TEST_F(page_worker_test, shared_files_keep_the_order_of_games) {
               std::string::npos)
         << k;
   }
+}
+
+// The first task can only end once the second has run. The thread that
+// waits for the first must run the second itself, whichever thread took
+// the first: waiting alone would never end.
+TEST(page_worker_handover, finish_does_queued_tasks_instead_of_waiting) {
+  struct waits_for_flag : page_task {
+    explicit waits_for_flag(const std::atomic<bool>& flag) : flag(flag) {}
+    void run() override {
+      while (!flag) std::this_thread::yield();
+    }
+    const std::atomic<bool>& flag;
+  };
+  struct sets_flag : page_task {
+    explicit sets_flag(std::atomic<bool>& flag) : flag(flag) {}
+    void run() override { flag = true; }
+    std::atomic<bool>& flag;
+  };
+  std::atomic<bool> flag{false};
+  waits_for_flag first(flag);
+  sets_flag second(flag);
+  page_worker worker;
+  worker.start(first);
+  worker.start(second);
+  worker.finish(first);
+  worker.finish(second);
+  EXPECT_TRUE(flag);
 }
 
 }  // namespace

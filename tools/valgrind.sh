@@ -15,6 +15,7 @@ fi
 cmake --build "$build" -j2 --target morv morv_tests
 
 memcheck="valgrind --quiet --error-exitcode=97 --leak-check=full \
+--suppressions=$root/tools/valgrind.supp \
 --show-leak-kinds=definite,indirect,possible \
 --errors-for-leak-kinds=definite,indirect,possible --track-origins=yes"
 

@@ -1,5 +1,6 @@
 // The pages over all games: the ranking pages, each written after its own
-// sort, and one page per listed player.
+// sort, and one page per listed player; the page worker sorts opponents
+// beside the rankings and writes half of the player pages.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -8,12 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "config/sortkey.h"
 #include "diverse/folders.h"
 #include "main/morv_main.h"
 #include "main/page_worker.h"
 #include "output/player_page_writer.h"
 #include "output/ranking_page.h"
-#include "config/sortkey.h"
 #include "output/site_nav.h"
 #include "stats/resultdata_total.h"
 
@@ -27,7 +28,7 @@ class shared_pages : public page_task {
   shared_pages(const resultdata_total& totals, const configdata& config,
                const std::vector<std::pair<const player_t*, int64_t>>& listed)
       : totals(totals), config(config), listed(listed), folder("."),
-        results((listed.size() / 2)) {}
+        results(listed.size() / 2) {}
 
   bool takes(size_t place) const { return place % 2 == 1; }
 

@@ -54,12 +54,28 @@ void resultdata_total::add_game(const resultdata& game) {
     names.push_back(name_number(name_key(game.get_player(i).name)));
   }
 
+  // A long run's opponent records lie scattered over much memory: each
+  // player's are asked for before any is used, so that the cache misses
+  // overlap instead of following one another.
+  std::vector<size_t> positions(static_cast<size_t>(count));
   for (int p = 0; p < count; ++p) {
     const player_t& game_player = game.get_player(p);
     player_t& total = *find_player(game_player.name);
+    const opponent_index& index =
+        opponent_indexes[static_cast<size_t>(total.number - 1)];
+    for (int q = 0; q < count; ++q) {
+      if (q != p) index.prefetch(names[static_cast<size_t>(q)]);
+    }
     for (int q = 0; q < count; ++q) {
       if (q == p) continue;
-      p2p_t& opponent = find_p2p(total, names[q], game.get_player(q).name);
+      const size_t position = find_p2p(total, names[static_cast<size_t>(q)],
+                                       game.get_player(q).name);
+      __builtin_prefetch(&total.opponents[position]);
+      positions[static_cast<size_t>(q)] = position;
+    }
+    for (int q = 0; q < count; ++q) {
+      if (q == p) continue;
+      p2p_t& opponent = total.opponents[positions[static_cast<size_t>(q)]];
       opponent.kills[0] += static_cast<uint32_t>(game.get_kills(p, q, 0));
       opponent.deaths[0] += static_cast<uint32_t>(game.get_kills(q, p, 0));
     }
@@ -105,7 +121,7 @@ uint32_t resultdata_total::name_number(const std::string& key) {
 
 // Records are only ever created here, one per name number and owner, at
 // the end of the owner's list.
-p2p_t& resultdata_total::find_p2p(player_t& player, uint32_t name,
+size_t resultdata_total::find_p2p(player_t& player, uint32_t name,
                                   std::string_view raw_name) {
   uint32_t& entry =
       opponent_indexes[static_cast<size_t>(player.number - 1)].entry(name);
@@ -114,13 +130,27 @@ p2p_t& resultdata_total::find_p2p(player_t& player, uint32_t name,
     player.opponents.back().set_name(raw_name);
     entry = static_cast<uint32_t>(player.opponents.size());
   }
-  return player.opponents[entry - 1];
+  return entry - 1;
+}
+
+namespace {
+
+size_t home_slot(uint32_t name, size_t mask) {
+  return static_cast<size_t>((name * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+}
+
+}  // namespace
+
+void resultdata_total::opponent_index::prefetch(uint32_t name) const {
+  if (!slots.empty()) {
+    __builtin_prefetch(&slots[home_slot(name, slots.size() - 1)]);
+  }
 }
 
 uint32_t& resultdata_total::opponent_index::entry(uint32_t name) {
   if ((used + 1) * 2 > slots.size()) grow();
   size_t mask = slots.size() - 1;
-  size_t i = static_cast<size_t>((name * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+  size_t i = home_slot(name, mask);
   for (;; i = (i + 1) & mask) {
     if (slots[i].first == name + 1) return slots[i].second;
     if (slots[i].first == 0) break;

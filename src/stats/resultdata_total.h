@@ -82,6 +82,8 @@ class resultdata_total {
     // The table entry (position in the opponent list + 1, 0 for none) for
     // name, made when new.
     uint32_t& entry(uint32_t name);
+    // Asks the memory for name's table slot ahead of entry.
+    void prefetch(uint32_t name) const;
     void grow();
     // Follows a reordering of the list: order[new position] = old one.
     void reorder(const std::vector<int>& order);
@@ -93,7 +95,8 @@ class resultdata_total {
   player_t* lookup(const std::string& key) const;
   // The number of a lower-cased plain name, given on first sight.
   uint32_t name_number(const std::string& key);
-  p2p_t& find_p2p(player_t& player, uint32_t name, std::string_view raw_name);
+  // The position of the opponent record of name in player's list.
+  size_t find_p2p(player_t& player, uint32_t name, std::string_view raw_name);
 
   // Lower-cased plain name to record; names are unique among the records.
   std::unordered_map<std::string, player_t*> player_index;
