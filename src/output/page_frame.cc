@@ -131,7 +131,6 @@ void set_attr(std::string_view attribute) {
   th_open.assign("<th ").append(attribute).append(">");
 }
 
-
 void td(outputfile& file, const char* format, ...) {
   va_list args;
   va_start(args, format);
