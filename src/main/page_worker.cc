@@ -2,13 +2,23 @@
 // pieces of one game.
 #include "main/page_worker.h"
 
+#include <system_error>
+
 #include "config/configdata.h"
 #include "output/game_page.h"
 #include "output/json_export.h"
 
-page_worker::page_worker() : thread([this] { run(); }) {}
+page_worker::page_worker() {
+  // Where no thread can be made (a process or container limit), each
+  // task runs on the calling thread when it is started.
+  try {
+    thread = std::thread([this] { run(); });
+  } catch (const std::system_error&) {
+  }
+}
 
 page_worker::~page_worker() {
+  if (!thread.joinable()) return;
   {
     std::lock_guard<std::mutex> lock(mutex);
     stopping = true;
@@ -18,6 +28,10 @@ page_worker::~page_worker() {
 }
 
 void page_worker::start(page_task& task) {
+  if (!thread.joinable()) {
+    task.run();
+    return;
+  }
   {
     std::lock_guard<std::mutex> lock(mutex);
     task.ended = false;

@@ -54,7 +54,8 @@ class page_worker {
   std::mutex mutex;
   std::condition_variable changed;
   bool stopping = false;
-  std::thread thread;  // started last, once the fields above exist
+  std::thread thread;  // started last, once the fields above exist; none
+                       // when it could not be made
 };
 
 // One game whose files the worker puts together: its list entry, with the
