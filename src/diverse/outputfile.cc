@@ -56,8 +56,12 @@ int outputfile::open_append(const char* file) {
 }
 
 int outputfile::close() {
+  if (detached) {
+    close_detached();
+    return 0;
+  }
   if (in_memory) {
-    // Only save_to_file writes an in-memory page anywhere.
+    // Only append_to_file and copy_to write an in-memory page anywhere.
     in_memory = false;
     open_flag = false;
     next = limit = nullptr;
@@ -99,34 +103,46 @@ void outputfile::open_in_memory(const char* file) {
   open_flag = true;
 }
 
-void outputfile::save_to_file() { write_out(name.c_str(), O_TRUNC); }
-
 void outputfile::append_to_file(const char* file_name) {
-  write_out(file_name, O_APPEND);
-}
-
-void outputfile::write_out(const char* file_name, int flags) {
-  report_saving(write_at(AT_FDCWD, file_name, flags), file_name);
-}
-
-outputfile::save_result outputfile::save_in(int folder_descriptor) {
-  return write_at(folder_descriptor, name.c_str(), O_TRUNC);
-}
-
-outputfile::save_result outputfile::write_at(int folder, const char* file_name,
-                                             int flags) {
-  if (!in_memory || !open_flag) return save_result::saved;
+  if (!in_memory || !open_flag) return;
   move_to_memory();
-  const int file = ::openat(folder, file_name,
-                            flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  save_result result = save_result::not_opened;
-  if (file >= 0) {
-    bool written = write_all(file, memory.data(), memory.size());
-    written = ::close(file) == 0 && written;
-    result = written ? save_result::saved : save_result::not_written;
-  }
+  const int file =
+      ::open(file_name, O_APPEND | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (file < 0) fatal_error("Couldn't open %s", file_name);
+  bool written = write_all(file, memory.data(), memory.size());
+  written = ::close(file) == 0 && written;
+  if (!written) fatal_error("Couldn't write %s", file_name);
   close();
-  return result;
+}
+
+void outputfile::open_detached(int folder_descriptor, const char* file) {
+  if (open_flag) close();
+  name = file;
+  detached = true;
+  detached_result = save_result::saved;
+  descriptor = ::openat(folder_descriptor, file,
+                        O_TRUNC | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (descriptor < 0) {
+    detached_result = save_result::not_opened;
+    return;  // not open: the text is dropped
+  }
+  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(BUFFER_SIZE);
+  next = buffer.get();
+  limit = next + BUFFER_SIZE;
+  open_flag = true;
+}
+
+outputfile::save_result outputfile::close_detached() {
+  if (open_flag) {
+    bool failed = !flush_buffer();
+    failed = ::close(descriptor) != 0 || failed;
+    descriptor = -1;
+    open_flag = false;
+    next = limit = nullptr;
+    if (failed) detached_result = save_result::not_written;
+  }
+  detached = false;
+  return detached_result;
 }
 
 void outputfile::report_saving(save_result result,
@@ -166,7 +182,10 @@ void outputfile::write_through(std::string_view text) {
     memory.append(text);
     return;
   }
-  if (!flush_buffer()) fail();
+  if (!flush_buffer()) {
+    fail();
+    return;
+  }
   if (text.size() >= BUFFER_SIZE) {
     if (!write_all(descriptor, text.data(), text.size())) fail();
     return;
@@ -187,6 +206,10 @@ void outputfile::fail() {
   descriptor = -1;
   open_flag = false;
   next = limit = nullptr;
+  if (detached) {
+    detached_result = save_result::not_written;
+    return;
+  }
   unlink_open();
   fatal_error("Couldn't write %s", name.c_str());
 }

@@ -28,26 +28,27 @@ class outputfile {
   int open(const char* name);
   // Opens for appending; fatal "Couldn't open %s". Returns 0.
   int open_append(const char* name);
-  // Opens without a file: the text collects in memory until save_to_file.
-  // Nothing here can fail or touch the file system, so a page can be put
-  // together on another thread and written where and when the run's order
-  // asks.
+  // Opens without a file: the text collects in memory until append_to_file
+  // or copy_to. Nothing here can fail or touch the file system, so a piece
+  // can be put together on another thread and written where and when the
+  // run's order asks.
   void open_in_memory(const char* name);
-  // Writes what an in-memory page holds to its name in the current folder
-  // and closes it, as open, write and close would (with their fatal
-  // errors).
-  void save_to_file();
-  // What writing an in-memory page out came to.
+  // What writing a page by another thread came to.
   enum class save_result { saved, not_opened, not_written };
-  // Writes an in-memory page to its name in the folder open as
-  // folder_descriptor, and closes it. It neither uses the current folder
-  // nor ends the run, so any thread can write a page; the run's own thread
-  // reports the result, in the run's order, with report_saving.
-  save_result save_in(int folder_descriptor);
+  // Opens name, emptied, in the folder open as folder_descriptor, for a
+  // page that any thread may write: nothing here uses the current folder
+  // or ends the run, and the file is not among those fatal_error writes
+  // out. A failure is kept (the rest of the text is then dropped), and
+  // close_detached tells it, for the run's own thread to report in the
+  // run's order with report_saving.
+  void open_detached(int folder_descriptor, const char* name);
+  save_result close_detached();
   // Ends the run with "Couldn't open %s" or "Couldn't write %s" and
   // file_name when result is a failure.
   static void report_saving(save_result result, const std::string& file_name);
-  // The same, appending to file_name in the current folder.
+  // Appends what an in-memory page holds to file_name in the current
+  // folder and closes it, as open_append, write and close would (with
+  // their fatal errors).
   void append_to_file(const char* file_name);
   // Writes an in-memory page's text into other, and closes the page.
   void copy_to(outputfile& other);
@@ -77,17 +78,18 @@ class outputfile {
   int open_flags(const char* name, int flags);
   void write_through(std::string_view text);
   void move_to_memory();
-  void write_out(const char* file_name, int flags);
-  save_result write_at(int folder, const char* file_name, int flags);
   // Writes out the buffer; false when the file refused data.
   bool flush_buffer();
-  // Closes after a refused write and ends the run.
-  [[noreturn]] void fail();
+  // Closes after a refused write: ends the run, or keeps the failure of a
+  // detached file.
+  void fail();
   void link_open();
   void unlink_open();
 
   int descriptor = -1;
   bool in_memory = false;
+  bool detached = false;
+  save_result detached_result = save_result::saved;
   std::string memory;  // an in-memory page's text before the buffer
   bool open_flag = false;
   std::string name;

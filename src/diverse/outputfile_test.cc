@@ -1,4 +1,5 @@
-// Tests of the output file wrapper: lost data, long texts, fatal exits.
+// Tests of the output file wrapper: lost data, long texts, fatal exits, and
+// detached files, whose failures wait for the run's thread to report.
 #include "diverse/outputfile.h"
 
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "diverse/fatal_error.h"
+#include "diverse/folders.h"
 #include "test_util.h"
 
 namespace {
@@ -46,6 +48,32 @@ TEST_F(outputfile_test, texts_longer_than_the_buffer_keep_their_order) {
     }
   }
   EXPECT_EQ(read_file("long.htm"), expected);
+}
+
+TEST_F(outputfile_test, detached_file_keeps_its_failure) {
+  ASSERT_EQ(symlink("/dev/full", "full.htm"), 0);
+  const diverse::folder_handle here(".");
+  const std::string text(100000, 'x');  // beyond one buffer
+  const struct {
+    int folder;
+    const char* name;
+    outputfile::save_result expected;
+  } rows[] = {
+      {here.descriptor(), "page.htm", outputfile::save_result::saved},
+      {here.descriptor(), "full.htm", outputfile::save_result::not_written},
+      {here.descriptor(), "none/page.htm",
+       outputfile::save_result::not_opened},
+      {-1, "page2.htm", outputfile::save_result::not_opened},
+  };
+  outputfile file;
+  for (const auto& row : rows) {
+    file.open_detached(row.folder, row.name);
+    file.write(text);
+    file.write("end");
+    EXPECT_EQ(file.close_detached(), row.expected) << row.name;
+  }
+  EXPECT_EQ(read_file("page.htm"), text + "end");
+  EXPECT_FALSE(file_exists("page2.htm"));
 }
 
 // Text still in the buffer of a file left open reaches the file when the

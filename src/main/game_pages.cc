@@ -16,8 +16,9 @@ namespace {
 
 // The page worker takes games of up to MAX_WORKER_PLAYERS players, so that
 // the reader and the pages of small and mid-sized games share the two
-// cores; a larger game's page runs to many megabytes, which are not held
-// in memory, and is written at once.
+// cores. A larger game is rare, and its copy and in-memory pieces (kill
+// matrices, data file block) would run to many megabytes: it is written
+// at once.
 constexpr int MAX_WORKER_PLAYERS = 64;
 // Games handed over and not yet written: enough that the reader seldom
 // waits for a game that takes long to write.

@@ -85,9 +85,10 @@ void game_pieces::take(const resultdata& game, int number) {
 void game_pieces::put_together() {
   list_entry.open_in_memory("");
   write_game_list_entry(list_entry, copy, config, game_number);
-  page.open_in_memory(game_page_name(game_number).c_str());
+  page.open_detached(games_folder.descriptor(),
+                     game_page_name(game_number).c_str());
   write_game_page(page, copy, config, game_number);
-  page_saved = page.save_in(games_folder.descriptor());
+  page_saved = page.close_detached();
   if (config.write_datafile) {
     player_lines.open_in_memory("");
     copy.write_player_lines(player_lines, game_number);

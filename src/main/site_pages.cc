@@ -36,9 +36,9 @@ class shared_pages : public page_task {
     outputfile page;
     for (size_t place = 1; place < listed.size(); place += 2) {
       const player_t& player = *listed[place].first;
-      page.open_in_memory(player_page_name(player).c_str());
+      page.open_detached(folder.descriptor(), player_page_name(player).c_str());
       write_player_page(page, totals, config, player);
-      results[place / 2] = page.save_in(folder.descriptor());
+      results[place / 2] = page.close_detached();
       written.fetch_add(1, std::memory_order_release);
       written.notify_one();
     }
