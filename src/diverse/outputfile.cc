@@ -41,10 +41,7 @@ int outputfile::open_flags(const char* file, int flags) {
   name = file;
   descriptor = ::open(file, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (descriptor < 0) fatal_error("Couldn't open %s", file);
-  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(BUFFER_SIZE);
-  next = buffer.get();
-  limit = next + BUFFER_SIZE;
-  open_flag = true;
+  start_buffer();
   link_open();
   return 0;
 }
@@ -69,14 +66,26 @@ int outputfile::close() {
     return 0;
   }
   if (!open_flag) return 0;
-  bool failed = !flush_buffer();
-  failed = ::close(descriptor) != 0 || failed;
+  const bool written = end_descriptor();
+  unlink_open();
+  if (!written) fatal_error("Couldn't write %s", name.c_str());
+  return 0;
+}
+
+void outputfile::start_buffer() {
+  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(BUFFER_SIZE);
+  next = buffer.get();
+  limit = next + BUFFER_SIZE;
+  open_flag = true;
+}
+
+bool outputfile::end_descriptor() {
+  bool written = flush_buffer();
+  written = ::close(descriptor) == 0 && written;
   descriptor = -1;
   open_flag = false;
   next = limit = nullptr;
-  unlink_open();
-  if (failed) fatal_error("Couldn't write %s", name.c_str());
-  return 0;
+  return written;
 }
 
 int outputfile::print(const char* format, ...) {
@@ -97,10 +106,7 @@ void outputfile::open_in_memory(const char* file) {
   name = file;
   in_memory = true;
   memory.clear();
-  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(BUFFER_SIZE);
-  next = buffer.get();
-  limit = next + BUFFER_SIZE;
-  open_flag = true;
+  start_buffer();
 }
 
 void outputfile::append_to_file(const char* file_name) {
@@ -126,20 +132,12 @@ void outputfile::open_detached(int folder_descriptor, const char* file) {
     detached_result = save_result::not_opened;
     return;  // not open: the text is dropped
   }
-  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(BUFFER_SIZE);
-  next = buffer.get();
-  limit = next + BUFFER_SIZE;
-  open_flag = true;
+  start_buffer();
 }
 
 outputfile::save_result outputfile::close_detached() {
-  if (open_flag) {
-    bool failed = !flush_buffer();
-    failed = ::close(descriptor) != 0 || failed;
-    descriptor = -1;
-    open_flag = false;
-    next = limit = nullptr;
-    if (failed) detached_result = save_result::not_written;
+  if (open_flag && !end_descriptor()) {
+    detached_result = save_result::not_written;
   }
   detached = false;
   return detached_result;

@@ -76,6 +76,11 @@ class outputfile {
 
  private:
   int open_flags(const char* name, int flags);
+  // Gives the open file its empty buffer.
+  void start_buffer();
+  // Writes out the buffer and closes the descriptor; false when data was
+  // lost.
+  bool end_descriptor();
   void write_through(std::string_view text);
   void move_to_memory();
   // Writes out the buffer; false when the file refused data.

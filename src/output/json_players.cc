@@ -77,13 +77,10 @@ void write_json_counts(json_writer& writer, const player_t& player) {
   write_json_number(writer, per_minute(player.total_deaths(), player.playtime));
   json_key(writer, "playtime");
   writer.Int(player.playtime);
-  // The average as the ranking pages compute it, in unsigned division.
+  // The average as the ranking pages compute it.
   json_key(writer, "ping");
   write_json_optional(writer, player.ping_count != 0,
-                      player.ping_count == 0
-                          ? 0
-                          : static_cast<uint32_t>(player.ping_sum) /
-                                static_cast<uint32_t>(player.ping_count));
+                      player.ping_count == 0 ? 0 : average_ping(player));
 }
 
 void write_json_weapons(json_writer& writer, const player_t& player,

@@ -13,6 +13,11 @@ double per_minute(int count, int playtime) {
   return playtime == 0 ? 0.0 : count * 60.0 / playtime;
 }
 
+uint32_t average_ping(const player_t& player) {
+  return static_cast<uint32_t>(player.ping_sum) /
+         static_cast<uint32_t>(player.ping_count);
+}
+
 void write_ratio_cells(outputfile& file, const player_t& player) {
   double ratio = player.ratio();
   if (ratio_is_error(ratio)) {

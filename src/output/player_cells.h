@@ -3,6 +3,8 @@
 #ifndef MORV_OUTPUT_PLAYER_CELLS_H_
 #define MORV_OUTPUT_PLAYER_CELLS_H_
 
+#include <cstdint>
+
 class outputfile;
 class player_t;
 
@@ -11,6 +13,9 @@ class player_t;
 bool ratio_is_error(double ratio);
 // Count per minute of playtime (FPM, DPM); 0 without playtime.
 double per_minute(int count, int playtime);
+// The average ping, in unsigned division of the wrapped sum; only for a
+// player with ping samples.
+uint32_t average_ping(const player_t& player);
 
 // Ratio ("ERR" for a player without playtime), Eff and Skill, with the
 // current attribute.

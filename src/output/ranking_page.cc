@@ -84,8 +84,7 @@ void write_numbers(outputfile& file, const player_t& player) {
   if (player.ping_count == 0) {
     td(file, "-");
   } else {
-    td_int(file, static_cast<int>(static_cast<uint32_t>(player.ping_sum) /
-                                    static_cast<uint32_t>(player.ping_count)));
+    td_int(file, static_cast<int>(average_ping(player)));
   }
 }
 
