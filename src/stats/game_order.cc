@@ -14,28 +14,6 @@
 
 namespace {
 
-// The exchange procedure's ranks for key: larger numbers first, names
-// ascending; reverse turns either round.
-std::vector<int> ranks_for(const std::vector<player_t>& players, int count,
-                           int key, bool reverse) {
-  if (key == SORT_NAME) {
-    std::vector<std::string> names;
-    for (int i = 0; i < count; ++i) names.push_back(sort_name(players[i]));
-    std::vector<int> rank = rank_names(names);
-    if (reverse) {
-      int last = rank.empty() ? 0 : *std::max_element(rank.begin(), rank.end());
-      for (int& r : rank) r = last - r;
-    }
-    return rank;
-  }
-  std::vector<double> numbers;
-  for (int i = 0; i < count; ++i) {
-    double value = sort_number(players[i], key);
-    numbers.push_back(reverse ? -value : value);
-  }
-  return rank_numbers(numbers);
-}
-
 // Puts the player at order[i] in slot i, for every i, with its matrix row
 // and column: the same as the exchanges that lead to that order.
 void reorder_players(resultdata& game, const std::vector<int>& order) {
@@ -73,8 +51,12 @@ void resultdata::sort(int key, bool reverse) {
   if (key < SORT_TEAM || key > SORT_PLAYTIME) return;
   // The exchange procedure's order, found without its exchanges; the
   // records and the matrix are then moved once.
-  reorder_players(*this,
-                  exchange_order(ranks_for(players, num_players, key, reverse)));
+  const auto record = [this](size_t i) -> const player_t& {
+    return players[i];
+  };
+  reorder_players(*this, exchange_order(sort_ranks(
+                             static_cast<size_t>(num_players), record, key,
+                             reverse)));
 }
 
 void resultdata::order_by_team() {

@@ -31,20 +31,13 @@ const player_t& record_of(const std::unique_ptr<player_t>& entry) {
 const p2p_t& record_of(const p2p_t& entry) { return entry; }
 
 // The order the exchange procedure leaves the records in: positions of
-// the current list, best first. The key values never change while
-// sorting, so each is read once.
+// the current list, best first.
 template <typename entry>
 std::vector<int> exchange_order_of(const std::vector<entry>& list, int key) {
-  if (key == SORT_NAME) {
-    std::vector<std::string> names;
-    names.reserve(list.size());
-    for (const entry& e : list) names.push_back(sort_name(record_of(e)));
-    return exchange_order(rank_names(names));
-  }
-  std::vector<double> numbers;
-  numbers.reserve(list.size());
-  for (const entry& e : list) numbers.push_back(sort_number(record_of(e), key));
-  return exchange_order(rank_numbers(numbers));
+  const auto record = [&list](size_t i) -> decltype(auto) {
+    return record_of(list[i]);
+  };
+  return exchange_order(sort_ranks(list.size(), record, key));
 }
 
 // Moves the records into the order given (order[i] = old position of the

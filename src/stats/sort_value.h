@@ -3,7 +3,13 @@
 #ifndef MORV_STATS_SORT_VALUE_H_
 #define MORV_STATS_SORT_VALUE_H_
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
+#include <vector>
+
+#include "config/sortkey.h"
+#include "stats/exchange_order.h"
 
 class p2p_t;
 class player_t;
@@ -18,5 +24,32 @@ std::string sort_name(const player_t& player);
 // name for key 6.
 double sort_number(const p2p_t& opponent, int key);
 std::string sort_name(const p2p_t& opponent);
+
+// The ranks that exchange_order takes for key over count records, record(i)
+// giving the i-th: larger numbers first, names ascending; reverse turns
+// either round. Each key value is read once (they never change while
+// sorting).
+template <typename record_at>
+std::vector<int> sort_ranks(size_t count, record_at record, int key,
+                            bool reverse = false) {
+  if (key == SORT_NAME) {
+    std::vector<std::string> names;
+    names.reserve(count);
+    for (size_t i = 0; i < count; ++i) names.push_back(sort_name(record(i)));
+    std::vector<int> rank = rank_names(names);
+    if (reverse && !rank.empty()) {
+      const int last = *std::max_element(rank.begin(), rank.end());
+      for (int& r : rank) r = last - r;
+    }
+    return rank;
+  }
+  std::vector<double> numbers;
+  numbers.reserve(count);
+  for (size_t i = 0; i < count; ++i) {
+    const double value = sort_number(record(i), key);
+    numbers.push_back(reverse ? -value : value);
+  }
+  return rank_numbers(numbers);
+}
 
 #endif  // MORV_STATS_SORT_VALUE_H_
