@@ -13,7 +13,7 @@ int get_seconds(int seconds) { return (seconds % 3600) % 60; }
 
 std::string time_to_hms(int seconds) {
   return formatted("%02i:%02i:%02i h", get_hours(seconds),
-                     get_minutes(seconds), get_seconds(seconds));
+                   get_minutes(seconds), get_seconds(seconds));
 }
 
 std::string time_to_hm(int seconds) {
@@ -23,8 +23,8 @@ std::string time_to_hm(int seconds) {
 std::string time_to_min(int seconds) {
   // hours * 60 + minutes cannot overflow: |hours| <= 596523.
   return formatted("%i:%02i min",
-                     get_hours(seconds) * 60 + get_minutes(seconds),
-                     get_seconds(seconds));
+                   get_hours(seconds) * 60 + get_minutes(seconds),
+                   get_seconds(seconds));
 }
 
 std::string local_date_text() {

@@ -125,7 +125,7 @@ void morv_main::write_game(const resultdata& game, int number,
 }
 
 void morv_main::start_gamelist_page(int number) {
-  int page_number = (number - 1) / games_per_list_page(cfg) + 1;
+  int page_number = game_list_page_of(cfg, number);
   enter_subfolder(GAMES_FOLDER);
   std::string name = "games" + std::to_string(page_number) + ".htm";
   gamelist_page.open(name.c_str());

@@ -18,7 +18,7 @@ void write_navigation(outputfile& page, const configdata& config,
              "Game index</font></a></p>");
   page.print("<p class=\"title\"><a href=\"games%i.htm\"><font color=red>"
              "Game list</font></a></p>",
-             (number - 1) / games_per_list_page(config) + 1);
+             game_list_page_of(config, number));
   page.print("<p class=\"title\">Game %i</p>", number);
 }
 

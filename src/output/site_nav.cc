@@ -34,3 +34,7 @@ void write_ranking_links(outputfile& file, const configdata& config,
 int games_per_list_page(const configdata& config) {
   return std::max(1, config.games_per_file);
 }
+
+int game_list_page_of(const configdata& config, int number) {
+  return (number - 1) / games_per_list_page(config) + 1;
+}

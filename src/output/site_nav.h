@@ -22,5 +22,7 @@ void write_ranking_links(outputfile& file, const configdata& config,
 
 // The number of games per list page, at least 1.
 int games_per_list_page(const configdata& config);
+// The list page (1, 2, ...) on which game number stands.
+int game_list_page_of(const configdata& config, int number);
 
 #endif  // MORV_OUTPUT_SITE_NAV_H_
