@@ -12,6 +12,7 @@
 #include "diverse/fatal_error.h"
 #include "diverse/folders.h"
 #include "main/morv_main.h"
+#include "main/page_worker.h"
 #include "output/game_index.h"
 #include "output/site_nav.h"
 #include "stats/datafile.h"
@@ -136,6 +137,7 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   start_dir = diverse::current_folder();
   prepare_output_folder();
   if (cfg.json_export) start_json_export();
+  worker = std::make_unique<page_worker>();
 
   enter_start_folder();
   for (const std::string& argument : log_arguments) {

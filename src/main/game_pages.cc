@@ -56,7 +56,6 @@ void morv_main::pass_game(const resultdata& game, int number) {
     return;
   }
   if (pending_games.size() == MAX_PENDING_GAMES) write_oldest_pending_game();
-  if (!worker) worker = std::make_unique<page_worker>();
   std::unique_ptr<game_pieces> pieces;
   if (spare_pieces.empty()) {
     pieces = std::make_unique<game_pieces>(cfg, GAMES_FOLDER, json.get());

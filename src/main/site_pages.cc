@@ -107,7 +107,6 @@ void morv_main::start_sorting_opponents(resultdata_total& totals) {
   std::vector<player_t*> owners = totals.opponent_owners(json != nullptr);
   const auto middle =
       owners.begin() + static_cast<std::ptrdiff_t>(owners.size() / 2);
-  if (!worker) worker = std::make_unique<page_worker>();
   for (auto [begin, end] : {std::pair{owners.begin(), middle},
                             std::pair{middle, owners.end()}}) {
     opponent_sorts.push_back(std::make_unique<opponent_sorting>(
@@ -134,7 +133,6 @@ void morv_main::write_all_player_pages(resultdata_total& totals) {
   }
   const int64_t count = visited;
   shared_pages others(totals, cfg, listed);
-  if (!worker) worker = std::make_unique<page_worker>();
   worker->start(others);
   outputfile page;
   for (size_t k = 0; k < listed.size(); ++k) {
