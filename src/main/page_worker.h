@@ -58,6 +58,22 @@ class page_worker {
                        // when it could not be made
 };
 
+// Finishes a task that lives on the stack when its scope ends, also when a
+// fatal error unwinds the stack (the fuzz targets' fatal hook throws), so
+// that the task outlives the worker's use of it.
+class task_finisher {
+ public:
+  task_finisher(page_worker& worker, page_task& task)
+      : worker(worker), task(task) {}
+  ~task_finisher() { worker.finish(task); }
+  task_finisher(const task_finisher&) = delete;
+  task_finisher& operator=(const task_finisher&) = delete;
+
+ private:
+  page_worker& worker;
+  page_task& task;
+};
+
 // One game whose files the worker puts together: its list entry, with the
 // data file option its per-player lines and kill-matrix block, and with
 // the data export its JSON object stay in memory for the driver to place;

@@ -132,22 +132,24 @@ void morv_main::write_all_player_pages(resultdata_total& totals) {
     if (player->listed) listed.emplace_back(player.get(), visited);
   }
   const int64_t count = visited;
-  shared_pages others(totals, cfg, listed);
-  worker->start(others);
-  outputfile page;
-  for (size_t k = 0; k < listed.size(); ++k) {
-    std::printf("\b\b\b\b\b\b\b(%3i %%)",
-                static_cast<int>(listed[k].second * 100 / count));
-    const player_t& player = *listed[k].first;
-    if (others.takes(k)) {
-      outputfile::report_saving(others.result(k), player_page_name(player));
-      continue;
+  {
+    shared_pages others(totals, cfg, listed);
+    worker->start(others);
+    const task_finisher others_written(*worker, others);
+    outputfile page;
+    for (size_t k = 0; k < listed.size(); ++k) {
+      std::printf("\b\b\b\b\b\b\b(%3i %%)",
+                  static_cast<int>(listed[k].second * 100 / count));
+      const player_t& player = *listed[k].first;
+      if (others.takes(k)) {
+        outputfile::report_saving(others.result(k), player_page_name(player));
+        continue;
+      }
+      page.open(player_page_name(player).c_str());
+      write_player_page(page, totals, cfg, player);
+      page.close();
     }
-    page.open(player_page_name(player).c_str());
-    write_player_page(page, totals, cfg, player);
-    page.close();
   }
-  worker->finish(others);
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   std::printf("\n");
   enter_start_folder();
