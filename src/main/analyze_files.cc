@@ -138,6 +138,12 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   prepare_output_folder();
   if (cfg.json_export) start_json_export();
   worker = std::make_unique<page_worker>();
+  // The worker's tasks use the totals: it ends first, also when a fatal
+  // error unwinds the stack (the fuzz targets' fatal hook throws).
+  struct worker_ending {
+    std::unique_ptr<page_worker>& worker;
+    ~worker_ending() { worker.reset(); }
+  } const end_worker_first{worker};
 
   enter_start_folder();
   for (const std::string& argument : log_arguments) {

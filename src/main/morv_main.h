@@ -61,8 +61,8 @@ class morv_main {
   std::unique_ptr<json_export> json;
   // The games handed to the second thread and not yet written, oldest
   // first, with pieces to use again; the opponent sorting started beside
-  // the ranking pages; then the second thread, made for the analysis (and
-  // ended first).
+  // the ranking pages; then the second thread, which lives for the
+  // analysis (and, when a morv_main ends, ends first).
   std::deque<std::unique_ptr<game_pieces>> pending_games;
   std::vector<std::unique_ptr<game_pieces>> spare_pieces;
   std::vector<std::unique_ptr<page_task>> opponent_sorts;
