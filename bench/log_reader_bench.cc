@@ -7,7 +7,7 @@
 #include <string>
 
 #include "analyzelog/analyzelog.h"
-#include "output/chat_log.h"
+#include "analyzelog/chat_log.h"
 #include "bench/bench_util.h"
 #include "config/configdata.h"
 #include "stats/resultdata.h"

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::remove("site/morv.json");
   fuzz_write_file("fuzz.log", data, size);
   auto morv = std::make_unique<morv_main>();
-  configure(morv->cfg);
+  configure(morv->config());
   bool finished = false;
   try {
     morv->analyze_files({"FUZZ.LOG"});

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "output/chat_log.h"
+#include "analyzelog/chat_log.h"
 #include "config/configdata.h"
 #include "diverse/numbers.h"
 #include "diverse/fatal_error.h"

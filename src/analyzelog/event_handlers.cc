@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "analyzelog/analyzelog.h"
-#include "output/chat_log.h"
+#include "analyzelog/chat_log.h"
 #include "config/configdata.h"
 #include "diverse/numbers.h"
 #include "diverse/text.h"

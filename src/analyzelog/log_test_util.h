@@ -9,7 +9,7 @@
 #include <string>
 
 #include "analyzelog/analyzelog.h"
-#include "output/chat_log.h"
+#include "analyzelog/chat_log.h"
 #include "config/configdata.h"
 #include "stats/resultdata.h"
 #include "test_util.h"

@@ -1,62 +1,99 @@
-// Removal of a folder tree that never follows a symbolic link.
+// Removal of a folder tree through descriptors, never following a symbolic
+// link and never changing the current folder.
 #include "diverse/deltree.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
+#include <cerrno>
 #include <string>
-#include <system_error>
+#include <vector>
 
-#include "diverse/folders.h"
 #include "diverse/fatal_error.h"
-
-namespace fs = std::filesystem;
+#include "diverse/folders.h"
 
 namespace diverse {
 namespace {
 
-// Enters the folder name; false when what was entered is not the folder
-// that was listed (it was replaced by a link meanwhile) and must stay.
-bool enter_folder(const std::string& name, const struct stat& listed) {
-  if (::chdir(name.c_str()) != 0) {
-    fatal_error("diverse::deltree - couldn't change to lower level directory");
+// A descriptor closed when its holder goes, also when a fatal error unwinds
+// the stack (the tests' and fuzz targets' fatal hook throws).
+struct held_descriptor {
+  explicit held_descriptor(int descriptor) : fd(descriptor) {}
+  ~held_descriptor() {
+    if (fd >= 0) ::close(fd);
   }
-  struct stat entered;
-  return ::stat(".", &entered) == 0 && entered.st_dev == listed.st_dev &&
-         entered.st_ino == listed.st_ino;
+  held_descriptor(const held_descriptor&) = delete;
+  held_descriptor& operator=(const held_descriptor&) = delete;
+  int fd;
+};
+
+// Names in folder that match pattern; none when it cannot be listed.
+std::vector<std::string> matching_names(int folder, const char* pattern) {
+  std::vector<std::string> names;
+  // A descriptor of its own, as closedir closes it, and one that can be
+  // read when folder was opened with O_PATH.
+  int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listing < 0) return names;
+  DIR* entries = ::fdopendir(listing);
+  if (entries == nullptr) {
+    ::close(listing);
+    return names;
+  }
+  while (const dirent* entry = ::readdir(entries)) {
+    std::string name = entry->d_name;
+    if (name != "." && name != ".." && wildcard_match(pattern, name)) {
+      names.push_back(std::move(name));
+    }
+  }
+  ::closedir(entries);
+  return names;
 }
 
-// Removes the folder name with everything inside; what cannot be removed
-// stays, and so does the folder above it.
-void remove_folder(const std::string& name, const struct stat& listed,
-                   const std::string& parent) {
-  if (enter_folder(name, listed)) deltree("*");
-  // Back by the parent's path rather than "..", which after a swap could
-  // lead anywhere.
-  if (!change_folder(parent)) {
-    [[maybe_unused]] int unchecked = ::chdir("..");
-    return;
+// Opens the folder name in folder to work inside it; -1 when it is no
+// longer the folder that was listed (a link or another entry took its
+// place meanwhile), whose contents must then stay.
+int enter_folder(int folder, const std::string& name,
+                 const struct stat& listed) {
+  int inside = ::openat(folder, name.c_str(),
+                        O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (inside < 0 && (errno == ELOOP || errno == ENOTDIR)) return -1;
+  // Looking up "." inside needs search permission, as entering did.
+  struct stat entered;
+  if (inside < 0 || ::fstatat(inside, ".", &entered, 0) != 0) {
+    if (inside >= 0) ::close(inside);
+    fatal_error("diverse::deltree - couldn't change to lower level directory");
   }
-  std::error_code ignored;
-  fs::remove(name, ignored);
+  if (entered.st_dev == listed.st_dev && entered.st_ino == listed.st_ino) {
+    return inside;
+  }
+  ::close(inside);
+  return -1;
+}
+
+// Removes name from folder whatever it is, as remove() does: a folder only
+// when it is empty, a link itself.
+void remove_entry(int folder, const std::string& name) {
+  if (::unlinkat(folder, name.c_str(), 0) != 0) {
+    ::unlinkat(folder, name.c_str(), AT_REMOVEDIR);
+  }
 }
 
 }  // namespace
 
-void deltree(const char* pattern) {
-  const std::string parent = current_folder();
-  for (const std::string& name : matching_entries(".", pattern)) {
+void deltree(int folder, const char* pattern) {
+  for (const std::string& name : matching_names(folder, pattern)) {
     struct stat listed;
-    if (::lstat(name.c_str(), &listed) != 0) continue;
-    if (S_ISDIR(listed.st_mode)) {
-      // Folders whose names begin with '.' are not entered and stay.
-      if (name[0] != '.') remove_folder(name, listed, parent);
+    if (::fstatat(folder, name.c_str(), &listed, AT_SYMLINK_NOFOLLOW) != 0) {
       continue;
     }
-    // Files and links alike: a link goes, what it points to stays.
-    std::error_code ignored;
-    fs::remove(name, ignored);
+    if (S_ISDIR(listed.st_mode)) {
+      // Folders whose names begin with '.' are not entered and stay.
+      if (name[0] == '.') continue;
+      held_descriptor inside(enter_folder(folder, name, listed));
+      if (inside.fd >= 0) deltree(inside.fd, "*");
+    }
+    remove_entry(folder, name);
   }
 }
 

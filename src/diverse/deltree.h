@@ -2,15 +2,22 @@
 #ifndef MORV_DIVERSE_DELTREE_H_
 #define MORV_DIVERSE_DELTREE_H_
 
+#include <fcntl.h>
+
 namespace diverse {
 
-// Removes what matches pattern in the current folder: real folders (not
-// links, names not beginning with '.') with everything inside, other entries
-// as files. What cannot be removed stays, silently. The current folder is
-// the same after the call. Ends the run with "diverse::deltree - couldn't
-// change to lower level directory" when a folder can be listed but not
-// entered.
-void deltree(const char* pattern);
+// Removes what matches pattern ('*' and '?', letters ignoring case) in the
+// folder held open as folder (AT_FDCWD for the current folder; an O_PATH
+// descriptor will do): real folders (not links, names not beginning with
+// '.') with everything inside, other entries as files, links without what
+// they point to. What cannot be removed stays, silently. Works through
+// descriptors: the current folder is never changed. Ends the run with
+// "diverse::deltree - couldn't change to lower level directory" when a
+// folder can be listed but not entered (it lacks search permission).
+void deltree(int folder, const char* pattern);
+
+// The same in the current folder.
+inline void deltree(const char* pattern) { deltree(AT_FDCWD, pattern); }
 
 }  // namespace diverse
 

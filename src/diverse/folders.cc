@@ -2,6 +2,7 @@
 #include "diverse/folders.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -69,11 +70,28 @@ bool make_folders(const std::string& path) {
   return fs::create_directories(path, error) && !error;
 }
 
-folder_handle::folder_handle(const std::string& path)
-    : fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+bool make_folder_at(int parent, const std::string& name) {
+  return ::mkdirat(parent, name.c_str(), 0777) == 0;
+}
+
+// O_PATH asks for no read permission, as entering the folder did not:
+// making and opening files in it needs only its own permissions.
+folder_handle::folder_handle(const std::string& path, int parent)
+    : fd(::openat(parent, path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
 
 folder_handle::~folder_handle() {
   if (fd >= 0) ::close(fd);
+}
+
+folder_handle::folder_handle(folder_handle&& other) noexcept
+    : fd(std::exchange(other.fd, -1)) {}
+
+folder_handle& folder_handle::operator=(folder_handle&& other) noexcept {
+  if (this != &other) {
+    if (fd >= 0) ::close(fd);
+    fd = std::exchange(other.fd, -1);
+  }
+  return *this;
 }
 
 bool is_regular_file(const std::string& path) {

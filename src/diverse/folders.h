@@ -3,6 +3,8 @@
 #ifndef MORV_DIVERSE_FOLDERS_H_
 #define MORV_DIVERSE_FOLDERS_H_
 
+#include <fcntl.h>
+
 #include <string>
 #include <vector>
 
@@ -21,19 +23,28 @@ bool make_folder(const std::string& path);
 // nothing was created.
 bool make_folders(const std::string& path);
 
-// A folder held open, so that files can be written into it by name from
-// any thread whatever the process's current folder is. descriptor() is -1
-// when the folder could not be opened; writing into it then fails.
+// Creates the folder name in the folder held as parent (AT_FDCWD for the
+// current folder); false when it could not be created (also when it
+// exists).
+bool make_folder_at(int parent, const std::string& name);
+
+// A folder held open, so that files can be made in it by name from any
+// thread without a current folder. descriptor() is -1 when the folder
+// could not be opened (or none is held); making files in it then fails.
 class folder_handle {
  public:
-  explicit folder_handle(const std::string& path);
+  folder_handle() = default;
+  // Opens path, relative to the folder held as parent (AT_FDCWD for the
+  // current folder), following links.
+  explicit folder_handle(const std::string& path, int parent = AT_FDCWD);
   ~folder_handle();
-  folder_handle(const folder_handle&) = delete;
-  folder_handle& operator=(const folder_handle&) = delete;
+  folder_handle(folder_handle&& other) noexcept;
+  folder_handle& operator=(folder_handle&& other) noexcept;
   int descriptor() const { return fd; }
+  bool is_open() const { return fd >= 0; }
 
  private:
-  int fd;
+  int fd = -1;
 };
 
 // True when path names an existing regular file (links followed).

@@ -36,29 +36,40 @@ outputfile::~outputfile() {
   if (open_flag) close();
 }
 
-int outputfile::open_flags(const char* file, int flags) {
+void outputfile::open_at(int folder, const char* file,
+                         const std::string& shown_name, bool append,
+                         failures mode) {
   if (open_flag) close();
-  name = file;
-  descriptor = ::open(file, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (descriptor < 0) fatal_error("Couldn't open %s", file);
+  name = shown_name;
+  on_failure = mode;
+  kept_result = save_result::saved;
+  const int flags = append ? O_APPEND : O_TRUNC;
+  descriptor =
+      ::openat(folder, file, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (descriptor < 0) {
+    if (mode == failures::kept) {
+      kept_result = save_result::not_opened;
+      return;  // not open: the text is dropped
+    }
+    fatal_error("Couldn't open %s", name.c_str());
+  }
   start_buffer();
-  link_open();
+  if (mode == failures::fatal) link_open();
+}
+
+int outputfile::open(const char* file) {
+  open_at(AT_FDCWD, file, file);
   return 0;
 }
 
-int outputfile::open(const char* file) { return open_flags(file, O_TRUNC); }
-
 int outputfile::open_append(const char* file) {
-  return open_flags(file, O_APPEND);
+  open_at(AT_FDCWD, file, file, true);
+  return 0;
 }
 
 int outputfile::close() {
-  if (detached) {
-    close_detached();
-    return 0;
-  }
   if (in_memory) {
-    // Only append_to_file and copy_to write an in-memory page anywhere.
+    // Only append_to and copy_to write an in-memory page anywhere.
     in_memory = false;
     open_flag = false;
     next = limit = nullptr;
@@ -67,6 +78,10 @@ int outputfile::close() {
   }
   if (!open_flag) return 0;
   const bool written = end_descriptor();
+  if (on_failure == failures::kept) {
+    if (!written) kept_result = save_result::not_written;
+    return 0;
+  }
   unlink_open();
   if (!written) fatal_error("Couldn't write %s", name.c_str());
   return 0;
@@ -109,38 +124,15 @@ void outputfile::open_in_memory(const char* file) {
   start_buffer();
 }
 
-void outputfile::append_to_file(const char* file_name) {
+void outputfile::append_to(int folder, const char* file,
+                          const std::string& shown_name) {
   if (!in_memory || !open_flag) return;
   move_to_memory();
-  const int file =
-      ::open(file_name, O_APPEND | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (file < 0) fatal_error("Couldn't open %s", file_name);
-  bool written = write_all(file, memory.data(), memory.size());
-  written = ::close(file) == 0 && written;
-  if (!written) fatal_error("Couldn't write %s", file_name);
+  outputfile target;
+  target.open_at(folder, file, shown_name, true);
+  target.write_through(memory);
+  target.close();
   close();
-}
-
-void outputfile::open_detached(int folder_descriptor, const char* file) {
-  if (open_flag) close();
-  name = file;
-  detached = true;
-  detached_result = save_result::saved;
-  descriptor = ::openat(folder_descriptor, file,
-                        O_TRUNC | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (descriptor < 0) {
-    detached_result = save_result::not_opened;
-    return;  // not open: the text is dropped
-  }
-  start_buffer();
-}
-
-outputfile::save_result outputfile::close_detached() {
-  if (open_flag && !end_descriptor()) {
-    detached_result = save_result::not_written;
-  }
-  detached = false;
-  return detached_result;
 }
 
 void outputfile::report_saving(save_result result,
@@ -204,8 +196,8 @@ void outputfile::fail() {
   descriptor = -1;
   open_flag = false;
   next = limit = nullptr;
-  if (detached) {
-    detached_result = save_result::not_written;
+  if (on_failure == failures::kept) {
+    kept_result = save_result::not_written;
     return;
   }
   unlink_open();

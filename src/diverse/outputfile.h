@@ -23,37 +23,41 @@ class outputfile {
   outputfile(const outputfile&) = delete;
   outputfile& operator=(const outputfile&) = delete;
 
-  // Opens for writing, emptying the file; fatal "Couldn't open %s".
-  // Returns 0.
+  // How a failure to open or write the file is met: the run ends at once
+  // ("Couldn't open %s" / "Couldn't write %s" with the shown name), or the
+  // failure is kept for result(), so that a file written by another thread
+  // is reported by the run's own thread in the run's order. A file whose
+  // failures are kept uses no current folder, ends nothing, and is not
+  // among the files fatal_error writes out; after a failure its text is
+  // dropped.
+  enum class failures { fatal, kept };
+  enum class save_result { saved, not_opened, not_written };
+  // Opens name in the folder held open as folder (AT_FDCWD for the current
+  // folder), emptied, or for appending. Every file of the run is opened
+  // here. shown_name is the file as messages name it.
+  void open_at(int folder, const char* name, const std::string& shown_name,
+               bool append = false, failures on_failure = failures::fatal);
+  // open_at in the current folder, emptied / for appending. Return 0.
   int open(const char* name);
-  // Opens for appending; fatal "Couldn't open %s". Returns 0.
   int open_append(const char* name);
-  // Opens without a file: the text collects in memory until append_to_file
-  // or copy_to. Nothing here can fail or touch the file system, so a piece
+  // Opens without a file: the text collects in memory until append_to or
+  // copy_to. Nothing here can fail or touch the file system, so a piece
   // can be put together on another thread and written where and when the
   // run's order asks.
   void open_in_memory(const char* name);
-  // What writing a page by another thread came to.
-  enum class save_result { saved, not_opened, not_written };
-  // Opens name, emptied, in the folder open as folder_descriptor, for a
-  // page that any thread may write: nothing here uses the current folder
-  // or ends the run, and the file is not among those fatal_error writes
-  // out. A failure is kept (the rest of the text is then dropped), and
-  // close_detached tells it, for the run's own thread to report in the
-  // run's order with report_saving.
-  void open_detached(int folder_descriptor, const char* name);
-  save_result close_detached();
+  // What came of a file opened with failures kept, once closed (saved for
+  // any other file).
+  save_result result() const { return kept_result; }
   // Ends the run with "Couldn't open %s" or "Couldn't write %s" and
   // file_name when result is a failure.
   static void report_saving(save_result result, const std::string& file_name);
-  // Appends what an in-memory page holds to file_name in the current
-  // folder and closes it, as open_append, write and close would (with
-  // their fatal errors).
-  void append_to_file(const char* file_name);
+  // Appends what an in-memory page holds to name in folder (see open_at)
+  // and closes it, with the fatal errors of open_at, write and close.
+  void append_to(int folder, const char* name, const std::string& shown_name);
   // Writes an in-memory page's text into other, and closes the page.
   void copy_to(outputfile& other);
-  // Writes out the buffer and closes; fatal "Couldn't write %s" when data
-  // was lost. An in-memory page is dropped.
+  // Writes out the buffer and closes; "Couldn't write %s" when data was
+  // lost (fatal, or kept for result()). An in-memory page is dropped.
   int close();
   // Formatted write with printf semantics. Returns 0.
   int print(const char* format, ...) __attribute__((format(printf, 2, 3)));
@@ -75,7 +79,6 @@ class outputfile {
   const std::string& file_name() const { return name; }
 
  private:
-  int open_flags(const char* name, int flags);
   // Gives the open file its empty buffer.
   void start_buffer();
   // Writes out the buffer and closes the descriptor; false when data was
@@ -85,16 +88,15 @@ class outputfile {
   void move_to_memory();
   // Writes out the buffer; false when the file refused data.
   bool flush_buffer();
-  // Closes after a refused write: ends the run, or keeps the failure of a
-  // detached file.
+  // Closes after a refused write: ends the run, or keeps the failure.
   void fail();
   void link_open();
   void unlink_open();
 
   int descriptor = -1;
   bool in_memory = false;
-  bool detached = false;
-  save_result detached_result = save_result::saved;
+  failures on_failure = failures::fatal;
+  save_result kept_result = save_result::saved;
   std::string memory;  // an in-memory page's text before the buffer
   bool open_flag = false;
   std::string name;

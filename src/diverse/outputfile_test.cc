@@ -50,7 +50,7 @@ TEST_F(outputfile_test, texts_longer_than_the_buffer_keep_their_order) {
   EXPECT_EQ(read_file("long.htm"), expected);
 }
 
-TEST_F(outputfile_test, detached_file_keeps_its_failure) {
+TEST_F(outputfile_test, kept_failure_is_returned_not_fatal) {
   ASSERT_EQ(symlink("/dev/full", "full.htm"), 0);
   const diverse::folder_handle here(".");
   const std::string text(100000, 'x');  // beyond one buffer
@@ -67,10 +67,12 @@ TEST_F(outputfile_test, detached_file_keeps_its_failure) {
   };
   outputfile file;
   for (const auto& row : rows) {
-    file.open_detached(row.folder, row.name);
+    file.open_at(row.folder, row.name, row.name, false,
+                 outputfile::failures::kept);
     file.write(text);
     file.write("end");
-    EXPECT_EQ(file.close_detached(), row.expected) << row.name;
+    file.close();
+    EXPECT_EQ(file.result(), row.expected) << row.name;
   }
   EXPECT_EQ(read_file("page.htm"), text + "end");
   EXPECT_FALSE(file_exists("page2.htm"));

@@ -7,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "analyzelog/chat_log.h"
 #include "diverse/folders.h"
-#include "main/page_worker.h"
+#include "output/datafile.h"
 #include "output/page_frame.h"
-#include "stats/datafile.h"
+#include "output/site.h"
+#include "stats/resultdata_total.h"
 
 namespace {
 

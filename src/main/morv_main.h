@@ -1,26 +1,25 @@
-// The driver object: the run sequence, the analysis driver, and the order
-// in which records are finished and pages written.
+// The driver object: the run sequence, and the loop that reads each game,
+// finishes it, has it rendered and commits it, then the pages over all
+// games.
 #ifndef MORV_MAIN_MORV_MAIN_H_
 #define MORV_MAIN_MORV_MAIN_H_
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "config/configdata.h"
-#include "diverse/outputfile.h"
-#include "output/chat_log.h"
-#include "output/json_export.h"
+#include "diverse/ordered_queue.h"
+#include "output/game_output.h"
 
-class game_pieces;
-class page_task;
-class page_worker;
+class chat_log;
 class resultdata;
 class resultdata_total;
+class site;
 
-// One per process, created by main. The current folder moves only through
-// the enter_* and leave_subfolder helpers.
+// One per process, created by main. The process's current folder stays the
+// start folder: logs and the data file are named from there, and the site
+// holds the output folder open.
 class morv_main {
  public:
   morv_main();
@@ -36,82 +35,45 @@ class morv_main {
   [[noreturn]] void help();
   [[noreturn]] void version();
   void banner();
+  // The run's settings, read and changed before analyze_files.
+  configdata& config() { return cfg; }
 
-  // Analysis driver (analyze_files.cc): the files of every log file
-  // argument, in order, as one run. Returns in the start folder.
+  // The analysis (analyze_files.cc): the files of every log file argument,
+  // in order, as one run, and then the pages over all games.
   void analyze_files(const std::vector<std::string>& log_arguments);
-  // The files that one log file argument names, in byte-wise name order;
-  // returns how many, in the start folder.
-  int analyze_matching_files(const std::string& log_argument,
-                             resultdata_total& totals);
-  // One log file, opened in folder; returns in the output folder.
-  void analyze(const std::string& folder, const std::string& logfile_name,
-               resultdata_total& totals);
-
-  int games_written = 0;
-  int logfile_count = 0;
-  std::string start_dir;
-  configdata cfg;
-  outputfile gamelist_page;
-  chat_log chatlog;
-  // The readers' run-wide flag (analyzelog::ignore_events).
-  bool ignore_events = false;
-  // The data export with --json, from the output folder's preparation to
-  // the end of the analysis; null otherwise.
-  std::unique_ptr<json_export> json;
-  // The games handed to the second thread and not yet written, oldest
-  // first, with pieces to use again; the opponent sorting started beside
-  // the ranking pages; then the second thread, which lives for the
-  // analysis (and, when a morv_main ends, ends first).
-  std::deque<std::unique_ptr<game_pieces>> pending_games;
-  std::vector<std::unique_ptr<game_pieces>> spare_pieces;
-  std::vector<std::unique_ptr<page_task>> opponent_sorts;
-  std::unique_ptr<page_worker> worker;
 
  private:
   void print_banner_and_usage();
-  // Change to the start folder / the output folder / a sub-folder of the
-  // output folder and back (fatal "Couldn't open %s" with the folder's
-  // name when it cannot be entered).
-  void enter_start_folder();
-  void enter_output_folder();
-  void enter_subfolder(const char* name);
-  void leave_subfolder();
-  // Reads the start folder's stylesheet, creates and enters the output
-  // folder, empties its sub-folders and settles css_present.
-  void prepare_output_folder();
-  void settle_stylesheet(const std::string& start_css);
 
-  // Game pages (game_pages.cc), called in the output folder. finish_game
-  // cleans and orders a sorted record for its pages: false when fewer
-  // than two players are left (the game gets no page). number_game gives
-  // a finished game its number and writes the chat log's next heading.
-  // pass_game has the game's files written: by pieces that the page
-  // worker puts together while the reader goes on, or at once for a large
-  // game. write_game writes a numbered game's list entry, page,
-  // data lines and export, from the worker's pieces when given;
-  // write_oldest_pending_game writes the oldest game handed over, once
-  // it is put together, and write_pending_games every one.
-  bool finish_game(resultdata& game);
-  int number_game();
-  void pass_game(const resultdata& game, int number);
-  void write_game(const resultdata& game, int number, game_pieces* pieces);
-  void write_oldest_pending_game();
-  void write_pending_games();
-  void start_gamelist_page(int number);
-  void finish_gamelist_page();
+  // The files that one log file argument names, in byte-wise name order;
+  // returns how many.
+  int analyze_matching_files(const std::string& log_argument);
+  // One log file, named from the start folder: read, finish, submit and
+  // commit each of its games.
+  void analyze(const std::string& path);
+  // Numbers a finished game, writes the chat log's next heading, and has
+  // the game rendered beside the reader (a large game at once) and
+  // committed in order.
+  void pass_game(const resultdata& game, const std::string& log_path);
+  void commit_oldest_game();
+  void commit_pending_games();
+  // The ranking pages, with the opponents sorted beside them, and the
+  // player pages, shared by two threads.
+  void write_player_pages();
 
-  // Pages over all games (site_pages.cc), called in the output folder. The
-  // player pages are shared with the second thread.
-  void write_rankings(resultdata_total& totals, int n);
-  void start_sorting_opponents(resultdata_total& totals);
-  void write_all_player_pages(resultdata_total& totals);
-
-  // The data export (json_run.cc). start_json_export opens it, called in
-  // the output folder; finish_json_export writes the document after the
-  // player pages and prints its line on the console.
-  void start_json_export();
-  void finish_json_export();
+  configdata cfg;
+  int logfile_count = 0;
+  // The readers' run-wide flag (analyzelog::ignore_events).
+  bool ignore_events = false;
+  // The analysis's state, from its start to its end: the site, the chat
+  // log, the totals, and the games being rendered (declared last, so that
+  // rendering ends first also when a fatal error unwinds the stack, as in
+  // the fuzz targets).
+  std::unique_ptr<site> output;
+  std::unique_ptr<chat_log> chatlog;
+  std::unique_ptr<resultdata_total> totals;
+  std::unique_ptr<diverse::ordered_queue<std::unique_ptr<game_output>>>
+      rendering;
 };
 
 #endif  // MORV_MAIN_MORV_MAIN_H_

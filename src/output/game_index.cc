@@ -25,9 +25,8 @@ void write_game_list_foot(outputfile& list_page) {
   write_footer(list_page, true);
 }
 
-void write_game_index(const configdata& config, int games_written) {
-  outputfile index;
-  index.open("games.htm");
+void write_game_index(outputfile& index, const configdata& config,
+                      int games_written) {
   write_header(index, config, IN_OUTPUT_FOLDER);
   write_top_links(index, config, "");
   int per_page = games_per_list_page(config);
@@ -41,5 +40,4 @@ void write_game_index(const configdata& config, int games_written) {
                 k + 1, k * per_page + 1, last);
   }
   write_footer(index, false);
-  index.close();
 }

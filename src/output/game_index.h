@@ -9,8 +9,10 @@ class outputfile;
 // (the page is closed by the caller).
 void write_game_list_head(outputfile& list_page, const configdata& config);
 void write_game_list_foot(outputfile& list_page);
-// Writes games.htm in the current folder (the output folder), linking the
-// list pages of games_written games.
-void write_game_index(const configdata& config, int games_written);
+// Writes the game index games.htm into index (open in the output folder,
+// and closed by the caller), linking the list pages of games_written
+// games.
+void write_game_index(outputfile& index, const configdata& config,
+                      int games_written);
 
 #endif  // MORV_OUTPUT_GAME_INDEX_H_

@@ -14,7 +14,7 @@
 #include "config/sortkey.h"
 #include "diverse/fatal_error.h"
 #include "output/json_writer.h"
-#include "stats/resultdata_total.h"
+#include "stats/player_t.h"
 
 namespace {
 
@@ -107,7 +107,7 @@ void copy_spool(const std::string& spool_name, outputfile& document) {
   }
   const bool failed = std::ferror(spool) != 0;
   std::fclose(spool);
-  if (failed) fatal_error("Couldn't open %s", spool_name.c_str());
+  if (failed) fatal_error("Couldn't read %s", spool_name.c_str());
 }
 
 }  // namespace
@@ -132,32 +132,15 @@ void json_export::begin_log(const std::string& path, int64_t bytes) {
   logs.push_back({path, bytes, 0});
 }
 
-void json_export::add_game(const resultdata& game, int number) {
+void json_export::add_game(outputfile& json_object) {
   if (spooled_games > 0) spool.write(",");
-  write_game(spool, game, number, logs.back().path);
+  json_object.copy_to(spool);
   ++spooled_games;
   ++logs.back().games;
 }
 
-void json_export::write_game(outputfile& file, const resultdata& game,
-                             int number, const std::string& log_path) const {
-  rapidjson::StringBuffer buffer;
-  json_writer writer(buffer);
-  write_json_game(writer, game, config, number, log_path);
-  move_json(buffer, file);
-}
-
-void json_export::add_game_piece(outputfile& piece) {
-  if (spooled_games > 0) spool.write(",");
-  piece.copy_to(spool);
-  ++spooled_games;
-  ++logs.back().games;
-}
-
-void json_export::keep_player_order(const resultdata_total& totals) {
-  players.clear();
-  players.reserve(totals.players.size());
-  for (const auto& player : totals.players) players.push_back(player.get());
+void json_export::set_players(std::vector<const player_t*> order) {
+  players = std::move(order);
 }
 
 uint64_t json_export::finish() {

@@ -11,8 +11,6 @@
 
 class configdata;
 class player_t;
-class resultdata;
-class resultdata_total;
 
 // One per run with --json, owned by the driver. The document lists the
 // logs, with their game counts, before the games, so each game goes to a
@@ -40,22 +38,16 @@ class json_export {
 
   // The next log file, its path as given and its size; its games follow.
   void begin_log(const std::string& path, int64_t bytes);
-  // One finished game of the current log, numbered as its page.
-  void add_game(const resultdata& game, int number);
-  // The same in two steps, so that another thread can put the game's text
-  // together: write_game writes it into file (open, or in memory) and
-  // reads nothing but the game and the configuration; add_game_piece then
-  // spools piece (in memory, and closes it) as the next game of the
-  // current log.
-  void write_game(outputfile& file, const resultdata& game, int number,
-                  const std::string& log_path) const;
-  void add_game_piece(outputfile& piece);
-  const std::string& current_log() const { return logs.back().path; }
-  // Keeps the totals' current order, that of players.htm, for the players.
-  void keep_player_order(const resultdata_total& totals);
-  // Writes the document (run-wide players in the kept order, with their
+  // Spools a game's JSON object (in memory, and closed here), rendered
+  // with the game's page, as the next game of the current log.
+  void add_game(outputfile& json_object);
+  // The run-wide players in the order the document lists them, that of
+  // players.htm; they must live until finish.
+  void set_players(std::vector<const player_t*> order);
+  // Writes the document (run-wide players in the order set, with their
   // opponents, which must be finished for every player) and renames it to
-  // the target; fatal "Couldn't write %s" when it cannot be completed.
+  // the target; fatal "Couldn't write %s" when it cannot be completed, or
+  // "Couldn't read %s" with the spool when that cannot be read back.
   // Returns its size in bytes.
   uint64_t finish();
 

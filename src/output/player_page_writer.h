@@ -5,8 +5,9 @@
 
 #include <string>
 
+#include "diverse/outputfile.h"
+
 class configdata;
-class outputfile;
 class player_t;
 class resultdata_total;
 
@@ -34,5 +35,11 @@ std::string player_page_name(const player_t& player);
 // Writes the page of player into file (open, or in memory).
 void write_player_page(outputfile& file, const resultdata_total& totals,
                        const configdata& config, const player_t& player);
+// Writes the page of player into its file in the players folder held open
+// as folder, on any thread: a failure is returned, not reported.
+outputfile::save_result save_player_page(int folder,
+                                         const resultdata_total& totals,
+                                         const configdata& config,
+                                         const player_t& player);
 
 #endif  // MORV_OUTPUT_PLAYER_PAGE_WRITER_H_

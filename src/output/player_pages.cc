@@ -25,3 +25,15 @@ void write_player_page(outputfile& file, const resultdata_total& totals,
   sections.write_p2p(player);
   write_footer(file, false);
 }
+
+outputfile::save_result save_player_page(int folder,
+                                         const resultdata_total& totals,
+                                         const configdata& config,
+                                         const player_t& player) {
+  const std::string name = player_page_name(player);
+  outputfile page;
+  page.open_at(folder, name.c_str(), name, false, outputfile::failures::kept);
+  write_player_page(page, totals, config, player);
+  page.close();
+  return page.result();
+}

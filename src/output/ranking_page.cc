@@ -111,6 +111,19 @@ void write_row(outputfile& file, const configdata& config,
 
 }  // namespace
 
+const char* ranking_page_base_name(int page_key) {
+  switch (page_key) {
+    case SORT_RATIO: return "players_ratio.htm";
+    case SORT_NAME: return "players_name.htm";
+    case SORT_EFF: return "players_eff.htm";
+    case SORT_SKILL: return "players_skill.htm";
+    case SORT_FRAGS: return "players_frags.htm";
+    case SORT_KILLS: return "players_kills.htm";
+    case SORT_PLAYTIME: return "players_playtime.htm";
+    default: return "players.htm";
+  }
+}
+
 void write_ranking_page(outputfile& file, const configdata& config,
                         const ranking_view& view) {
   const bool by_name = view.key == SORT_NAME;

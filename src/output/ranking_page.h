@@ -3,7 +3,6 @@
 #ifndef MORV_OUTPUT_RANKING_PAGE_H_
 #define MORV_OUTPUT_RANKING_PAGE_H_
 
-#include <array>
 #include <vector>
 
 #include "config/sortkey.h"
@@ -12,25 +11,10 @@ class configdata;
 class outputfile;
 class player_t;
 
-// The main page sorts by the secondary and then the primary key.
-inline constexpr int MAIN_RANKING = -1;
-
-struct ranking_file {
-  const char* base_name;  // "top_" goes before it for the top N set
-  int key;
-};
-
-// The eight pages of one set, in the order they are written.
-inline constexpr std::array<ranking_file, 8> RANKING_FILES = {{
-    {"players.htm", MAIN_RANKING},
-    {"players_ratio.htm", SORT_RATIO},
-    {"players_name.htm", SORT_NAME},
-    {"players_eff.htm", SORT_EFF},
-    {"players_skill.htm", SORT_SKILL},
-    {"players_frags.htm", SORT_FRAGS},
-    {"players_kills.htm", SORT_KILLS},
-    {"players_playtime.htm", SORT_PLAYTIME},
-}};
+// The file name of the ranking page of page_key (MAIN_RANKING or a sort
+// key) in the set of all players: "players.htm", "players_ratio.htm", ...;
+// "top_" goes before it for the top N set.
+const char* ranking_page_base_name(int page_key);
 
 // What one ranking page shows: its rows, in order, sorted by key; n is 0
 // for all players, else the N of the top N set.

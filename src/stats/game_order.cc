@@ -59,6 +59,17 @@ void resultdata::sort(int key, bool reverse) {
                              reverse)));
 }
 
+bool resultdata::finish() {
+  sort(config.sort_secondary, false);
+  sort(config.sort_primary, false);
+  remove_bots();
+  remove_idle();
+  if (num_players < 2) return false;
+  order_by_team();
+  collapse_team_histories();
+  return true;
+}
+
 void resultdata::order_by_team() {
   if (!teamgame) return;
   // Blue first only when blue leads; red first on equal scores.

@@ -1,4 +1,4 @@
-// The player record: reset, names, copying and derived statistics.
+// The player record: reset, names and derived statistics.
 #include "stats/player_t.h"
 
 #include "diverse/funname.h"
@@ -6,42 +6,6 @@
 #include "diverse/fatal_error.h"
 
 player_t::player_t() { reset(); }
-
-player_t::player_t(const player_t& other) {
-  copy_stats(other);
-  listed = other.listed;
-}
-
-player_t& player_t::operator=(const player_t& other) {
-  if (this != &other) copy_stats(other);
-  return *this;
-}
-
-void player_t::copy_stats(const player_t& other) {
-  number = other.number;
-  bot_skill = other.bot_skill;
-  team = other.team;
-  html_name = other.html_name;
-  plain_name = other.plain_name;
-  team_history = other.team_history;
-  games = other.games;
-  ping_count = other.ping_count;
-  ping_sum = other.ping_sum;
-  kills = other.kills;
-  killed = other.killed;
-  suicides = other.suicides;
-  teamkills = other.teamkills;
-  deaths = other.deaths;
-  playtime = other.playtime;
-  mkiol = other.mkiol;
-  mkiol_time = other.mkiol_time;
-  items = other.items;
-  pickups = other.pickups;
-  name = other.name;
-  skill_cache = other.skill_cache;
-  eff_cache = other.eff_cache;
-  ratio_cache = other.ratio_cache;
-}
 
 void player_t::reset() {
   listed = false;
@@ -65,9 +29,6 @@ void player_t::reset() {
   items = 0;
   pickups.fill(0);
   name = "ERROR_NO_INIT";
-  skill_cache = 0.0;
-  eff_cache = 0.0;
-  ratio_cache = 0.0;
 }
 
 void player_t::set_name(std::string_view text) {
@@ -102,33 +63,18 @@ int player_t::score() const {
   return diverse::saturate_int32(exact_frags() - teamkills[0]);
 }
 
-// A value of 0 is not stored, and worked out again at the next call: a
-// record whose values were all asked for once is then only read, so the
-// pages can be written on two threads.
 double player_t::skill() const {
-  if (skill_cache != 0.0) return skill_cache;
-  const double value = static_cast<double>(kills[0]) /
-                       static_cast<double>(exact_total_deaths() + 1);
-  if (value != 0.0) skill_cache = value;
-  return value;
+  return static_cast<double>(kills[0]) /
+         static_cast<double>(exact_total_deaths() + 1);
 }
 
 double player_t::eff() const {
-  if (eff_cache != 0.0) return eff_cache;
   int64_t all = int64_t{kills[0]} + exact_total_deaths();
-  const double value =
-      all == 0 ? 0.0 : 100.0 * kills[0] / static_cast<double>(all);
-  if (value != 0.0) eff_cache = value;
-  return value;
+  return all == 0 ? 0.0 : 100.0 * kills[0] / static_cast<double>(all);
 }
 
 double player_t::ratio() const {
-  if (ratio_cache != 0.0) return ratio_cache;
-  double value = -9999.0;
-  if (playtime != 0) {
-    value = static_cast<double>(exact_frags()) * 60.0 / playtime -
-            static_cast<double>(exact_total_deaths()) * 60.0 / playtime;
-  }
-  if (value != 0.0) ratio_cache = value;
-  return value;
+  if (playtime == 0) return -9999.0;
+  return static_cast<double>(exact_frags()) * 60.0 / playtime -
+         static_cast<double>(exact_total_deaths()) * 60.0 / playtime;
 }

@@ -20,12 +20,8 @@ class player_t {
   static constexpr size_t MAX_TEAM_HISTORY = 15;
 
   player_t();
-  // Copies every field but the opponent list, which stays empty.
-  player_t(const player_t& other);
-  // Copies every field except listed and the opponent list.
-  player_t& operator=(const player_t& other);
 
-  // Clears counters, sums, caches, number, names ("ERROR_NO_INIT" raw) and
+  // Clears counters, sums, number, names ("ERROR_NO_INIT" raw) and
   // listed; bot_skill and team become -1. The opponent list is not
   // touched: only game and team records are reset.
   void reset();
@@ -39,13 +35,13 @@ class player_t {
     return no_funnames ? plain_name : html_name;
   }
 
-  // Derived values; counts are taken as non-negative integers. The integer
-  // ones are computed in 64 bits and saturate at the 32-bit limits.
+  // Derived values, worked out at each call, so that a record that is no
+  // longer written can be read from any thread; counts are taken as
+  // non-negative integers. The integer ones are computed in 64 bits and
+  // saturate at the 32-bit limits.
   int frags() const;         // kills[0] - suicides[0] - deaths
   int total_deaths() const;  // killed[0] + suicides[0] + deaths
   int score() const;         // frags - teamkills[0]
-  // Cached: a cache of exactly 0.0 is recomputed, any other value is kept
-  // until reset.
   double skill() const;  // K / (T + 1)
   double eff() const;    // 100 K / (K + T), 0 when K + T is 0
   double ratio() const;  // (frags - T) * 60 / playtime, -9999 without time
@@ -74,12 +70,8 @@ class player_t {
   int items = 0;
   std::array<uint32_t, ITEM_CLASSES> pickups{};
   std::string name;
-  mutable double skill_cache = 0.0;
-  mutable double eff_cache = 0.0;
-  mutable double ratio_cache = 0.0;
 
  private:
-  void copy_stats(const player_t& other);
   int64_t exact_frags() const;
   int64_t exact_total_deaths() const;
 };

@@ -86,19 +86,29 @@ void print_progress(int p_count) {
 }  // namespace
 
 void resultdata_total::sort_players(int key) {
-  sort_key = key;
-  std::printf("\n- Sorting all players        ");
   const int count = static_cast<int>(players.size());
-  if (count < 2) {
-    print_progress(count);
-  } else if (valid_player_key(key)) {
-    apply_order(players, exchange_order_of(players, key));
-    print_progress(count);
-  } else {
+  if (count >= 2 && !valid_player_key(key)) {
     // The procedure shows its first figure, then meets the key.
+    std::printf("\n- Sorting all players        ");
     std::printf("\b\b\b\b\b\b\b(%3i %%)", 100 / count);
     fatal_error("resultdata_total::sort_players - invalid case");
   }
+  order_players(key);
+  print_sort_display(count);
+}
+
+void resultdata_total::order_players(int key) {
+  sort_key = key;
+  if (players.size() < 2) return;
+  if (!valid_player_key(key)) {
+    fatal_error("resultdata_total::sort_players - invalid case");
+  }
+  apply_order(players, exchange_order_of(players, key));
+}
+
+void resultdata_total::print_sort_display(int count) {
+  std::printf("\n- Sorting all players        ");
+  print_progress(count);
   std::printf("\b\b\b\b\b\b\b(100 %%)\n");
 }
 

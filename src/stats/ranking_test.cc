@@ -70,7 +70,6 @@ TEST_F(ranking_test, opponents_sorted_and_known_as_the_rankings_know_them) {
   add_game({"cid", "Bob", "Ann"}, {{2, 0}, {2, 1}, {2, 1}, {0, 2}});
   ASSERT_EQ(totals.players.size(), 4u);
   player_t& ann = *totals.players[3];
-  ann.listed = true;
   totals.finish_opponents();
   // Ann's records are named "cid" and "Bob"; they show the run-wide
   // records of ^1Cid and Robert, most kills first. Nothing new is made.
@@ -79,8 +78,6 @@ TEST_F(ranking_test, opponents_sorted_and_known_as_the_rankings_know_them) {
   EXPECT_EQ(ann.opponents[0].opponent, totals.players[2].get());
   EXPECT_EQ(ann.opponents[1].opponent, totals.players[0].get());
   EXPECT_EQ(totals.players.size(), 4u);
-  // Unlisted players keep their opponents unsorted and unresolved.
-  EXPECT_EQ(totals.players[0]->opponents[0].opponent, nullptr);
 }
 
 }  // namespace

@@ -62,31 +62,32 @@ void resultdata::reset() {
   used_players = 0;
 }
 
-void resultdata::copy_finished(const resultdata& game) {
-  num_players = game.num_players;
-  used_players = game.num_players;
-  // The copy's matrix holds just its players: the game's capacity stays at
-  // the most players any game of the log had.
-  capacity = std::max(num_players, 1);
-  kill_matrix.assign(matrix_size(capacity), 0);
-  weapon_counted = game.weapon_counted;
+resultdata::resultdata(const configdata& config, int players)
+    : config(config), players(static_cast<size_t>(players)) {
+  empty_client_table();
+}
+
+std::unique_ptr<resultdata> resultdata::copy_of_finished(
+    const resultdata& game) {
+  const int n = game.num_players;
+  std::unique_ptr<resultdata> copy(new resultdata(game.config, n));
+  copy->num_players = n;
+  copy->used_players = n;
+  copy->capacity = std::max(n, 1);
+  copy->kill_matrix.assign(matrix_size(copy->capacity), 0);
+  copy->weapon_counted = game.weapon_counted;
   for (int w = 0; w < MAX_WEAPONS; ++w) {
-    if (!weapon_in_matrix(w)) continue;
-    for (int k = 0; k < num_players; ++k) {
-      std::copy_n(&game.kill_matrix[game.matrix_index(k, 0, w)], num_players,
-                  &kill_matrix[matrix_index(k, 0, w)]);
+    if (!copy->weapon_in_matrix(w)) continue;
+    for (int k = 0; k < n; ++k) {
+      std::copy_n(&game.kill_matrix[game.matrix_index(k, 0, w)], n,
+                  &copy->kill_matrix[copy->matrix_index(k, 0, w)]);
     }
   }
-  for (int i = 0; i < num_players; ++i) players[i] = game.players[i];
-  teams = game.teams;
-  running = game.running;
-  mapname = game.mapname;
-  gamename = game.gamename;
-  gametype = game.gametype;
-  gametype_name = game.gametype_name;
-  timelimit = game.timelimit;
-  fraglimit = game.fraglimit;
-  teamgame = game.teamgame;
+  std::copy_n(game.players.begin(), n, copy->players.begin());
+  copy->teams = game.teams;
+  copy->running = game.running;
+  static_cast<game_settings&>(*copy) = game;
+  return copy;
 }
 
 int resultdata::add_player() {

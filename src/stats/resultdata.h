@@ -4,6 +4,7 @@
 #define MORV_STATS_RESULTDATA_H_
 
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,7 +14,6 @@
 #include "stats/weapons.h"
 
 class configdata;
-class outputfile;
 
 // One server client number's slot in the current game.
 struct client_slot {
@@ -22,10 +22,22 @@ struct client_slot {
   int join_time = 0;  // start of the current playing period, seconds
 };
 
+// What the game's InitGame line and its end set: copied as a whole with
+// the finished record.
+struct game_settings {
+  std::string mapname;   // lower case, at most 63 characters
+  std::string gamename;  // at most 63 characters
+  int gametype = 0;
+  std::string gametype_name;  // "" until the first InitGame of the log
+  int timelimit = 0;
+  int fraglimit = 0;
+  bool teamgame = false;
+};
+
 // One game record per log file, owned by the driver (on the heap) and
 // reset before every game. Client numbers outside 0 to 511 never index a
 // slot: every event operation ignores them.
-class resultdata {
+class resultdata : public game_settings {
  public:
   static constexpr int MAX_CLIENTS = 512;
   static constexpr int MAX_PLAYERS = 513;
@@ -39,9 +51,10 @@ class resultdata {
 
   // --- Lifecycle and players (resultdata.cc)
   void reset();
-  // Makes this record a copy of a finished game, as far as its pages, data
-  // file lines and export read it: settings, teams, players, the matrix.
-  void copy_finished(const resultdata& game);
+  // A copy of a finished game, as far as its pages, data file texts and
+  // export read it: settings, teams, its players and their matrix (sized
+  // for them alone), none of the reader's state. No player can be added.
+  static std::unique_ptr<resultdata> copy_of_finished(const resultdata& game);
   // Takes and clears the next player record; grows the matrix when
   // num_players reaches capacity - 1; the 512th player is fatal
   // ("resultdata::add_player - too many clients in game (%i)").
@@ -123,10 +136,12 @@ class resultdata {
   // client table and stops recording.
   void end_game(int time);
 
-  // --- Ordering, compaction and the data file (game_order.cc, datafile.cc).
-  // Before a game's pages are written the driver finishes its record with
-  // the two sorts, remove_bots, remove_idle, order_by_team and
-  // collapse_team_histories, in this order; the pages only read it.
+  // --- Finishing, ordering and compaction (game_order.cc).
+  // Finishes a game that the reader has ended, for its pages, which only
+  // read it: the secondary and primary sorts, remove_bots, remove_idle,
+  // order_by_team and collapse_team_histories, in this order. False when
+  // fewer than two players are left: the game is not shown nor counted.
+  bool finish();
   // Exchange sort of the players by sort key (0 to 9; others do nothing):
   // descending, or alphabetical for the name, unless reverse is set. The
   // order of equal keys follows from the exchanges.
@@ -140,13 +155,6 @@ class resultdata {
   void order_by_team();
   // Runs of equal codes in each team history become one code.
   void collapse_team_histories();
-  // Appends the game's kill-matrix block to the file (fatal "Couldn't open
-  // %s"), and the per-player lines of game number number.
-  void append_datafile(const char* filename) const;
-  void append_player_lines(const char* filename, int number) const;
-  // The same texts into an open file.
-  void write_datafile_block(outputfile& file) const;
-  void write_player_lines(outputfile& file, int number) const;
 
   const configdata& config;
   int num_players = 0;
@@ -161,13 +169,6 @@ class resultdata {
   bool running = false;
   std::vector<uint16_t> kill_matrix;  // capacity^2 * MAX_WEAPONS + 1
   std::vector<player_t> players;      // MAX_PLAYERS records
-  std::string mapname;                // lower case, at most 63 characters
-  std::string gamename;               // at most 63 characters
-  int gametype = 0;
-  std::string gametype_name;  // "" until the first InitGame of the log
-  int timelimit = 0;
-  int fraglimit = 0;
-  bool teamgame = false;
 
  private:
   std::array<bool, MAX_WEAPONS> weapon_counted{};
@@ -179,6 +180,8 @@ class resultdata {
     if (client >= slots_in_use) slots_in_use = client + 1;
   }
 
+  // A record with room for players players and no matrix.
+  resultdata(const configdata& config, int players);
   void grow();
   void empty_client_table();
   // The player record of slot client (0 to 511), or null when it has none.

@@ -3,6 +3,7 @@
 #ifndef MORV_STATS_RESULTDATA_TOTAL_H_
 #define MORV_STATS_RESULTDATA_TOTAL_H_
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,10 +12,41 @@
 #include <utility>
 #include <vector>
 
+#include "config/sortkey.h"
 #include "stats/player_t.h"
 
 class configdata;
 class resultdata;
+
+// The ranking pages of a set, in the order they are written: the main
+// page (sorted by the secondary and then the primary key), then one page
+// per key.
+inline constexpr int MAIN_RANKING = -1;
+inline constexpr std::array<int, 8> RANKING_KEYS = {
+    MAIN_RANKING, SORT_RATIO, SORT_NAME,  SORT_EFF,
+    SORT_SKILL,   SORT_FRAGS, SORT_KILLS, SORT_PLAYTIME};
+
+// What one ranking page shows: its key (or MAIN_RANKING), the key its rows
+// are sorted by, the number of sorts that led to it (their progress
+// displays go before the page), and its rows in order.
+struct ranking_table {
+  int page_key;
+  int sort_key;
+  int sorts;
+  std::vector<const player_t*> rows;
+};
+
+// Every ranking page of the run: the set of all players (n 0), then the
+// top n set when one is configured; and every player in the order of the
+// main ranking of all players, as the data export lists them.
+struct run_rankings {
+  struct set {
+    int n;
+    std::vector<ranking_table> tables;
+  };
+  std::vector<set> sets;
+  std::vector<const player_t*> main_order;
+};
 
 // One per run, owned by the analysis driver. Owns every run-wide player
 // record and, through them, every opponent record. Records are never
@@ -37,12 +69,23 @@ class resultdata_total {
   // named with raw_name and numbered 1, 2, ... Never null.
   player_t* find_player(std::string_view raw_name);
 
+  // Works out every ranking page in the order they are written, each after
+  // its own sorts, and marks the listed players; call once every game is
+  // added. Leaves players in the order of the last page (the player pages
+  // follow it). Prints nothing: the pages' writer shows the sorts.
+  run_rankings rankings();
+
   // The ranking sorts (ranking_sort.cc): reorder the records exactly as
   // the exchange procedure does (not stable), after storing key in
-  // sort_key. sort_players prints its progress display. A key they do not
-  // know ends the run once two records are compared. sort_p2ps takes only
-  // 4 (kills), 5 (deaths) and 6 (name).
+  // sort_key. sort_players also prints its progress display
+  // (print_sort_display). A key they do not know ends the run once two
+  // records are compared. sort_p2ps takes only 4 (kills), 5 (deaths) and
+  // 6 (name).
   void sort_players(int key);
+  void order_players(int key);
+  // "- Sorting all players" with the progress figures of a sort of count
+  // records, on the console.
+  static void print_sort_display(int count);
   void sort_p2ps(player_t& player, int key);
 
   // What the ranking and player pages show (ranking.cc).
@@ -52,21 +95,18 @@ class resultdata_total {
   std::vector<const player_t*> ranking_rows(int n);
   // True when the configured limits leave the player out of the rankings.
   bool is_below_limits(const player_t& player) const;
-  // The players whose opponents the pages show: every listed player, or
-  // every player when every_player is set (as the data export needs), in
-  // the current order.
-  std::vector<player_t*> opponent_owners(bool every_player) const;
+  // Every player, in the current order, in two halves: the parts of the
+  // opponent sorting that two threads can do at once.
+  std::array<std::vector<player_t*>, 2> opponent_owner_halves() const;
   // Sorts the opponents of each of owners by kills, as sort_p2ps does but
   // leaving sort_key alone: two threads may sort distinct players' at once
   // (for instance beside the ranking pages, which do not read opponents).
   void sort_opponents(const std::vector<player_t*>& owners);
-  // For every listed player (every player when every_player is set), in
-  // the current order: sorts the opponents by kills unless sort_opponents
-  // has, and sets the run-wide record of each opponent with kills or
-  // deaths; and works out every player's efficiency, so that the player
-  // pages only read the records. Call once, after the ranking pages and
-  // before the player pages.
-  void finish_opponents(bool every_player = false);
+  // For every player, in the current order: sorts the opponents by kills
+  // unless sort_opponents has, and sets the run-wide record of each
+  // opponent with kills or deaths, so that the player pages and the
+  // export only read the records. Call once, after rankings.
+  void finish_opponents();
 
   std::vector<std::unique_ptr<player_t>> players;
   int sort_key = 0;

@@ -1,25 +1,29 @@
 // The chat log page "chat.htm": one per run, fed by every log reader.
-#ifndef MORV_OUTPUT_CHAT_LOG_H_
-#define MORV_OUTPUT_CHAT_LOG_H_
+#ifndef MORV_ANALYZELOG_CHAT_LOG_H_
+#define MORV_ANALYZELOG_CHAT_LOG_H_
+
+#include <fcntl.h>
 
 #include <string>
 #include <string_view>
 
 #include "diverse/outputfile.h"
 
-// Owned by morv_main for the whole run. Opened (with its head, "Game 1") by
-// the first log reader when the chat log option is on; later readers write
-// to the same page; the driver finishes it once after the last log file.
-// Every write does nothing while the page is not open.
+// Owned by the driver for the whole run. Opened (with its head, "Game 1")
+// by the first log reader when the chat log option is on; later readers
+// write to the same page as they read; the driver writes the heading of
+// each game that follows a numbered one, and finishes the page once after
+// the last log file. Every write does nothing while the page is not open.
 class chat_log {
  public:
-  chat_log() = default;
+  // folder: the folder held open that the page goes into (AT_FDCWD for
+  // the current folder); it must stay open while the page is.
+  explicit chat_log(int folder = AT_FDCWD) : folder(folder) {}
   chat_log(const chat_log&) = delete;
   chat_log& operator=(const chat_log&) = delete;
 
-  // Creates "chat.htm" in the current folder and writes the head; the
-  // output file's fatal error when it cannot be created. The page's full
-  // path is kept, so the current folder may change afterwards.
+  // Creates "chat.htm" in the folder and writes the head; the output
+  // file's fatal error when it cannot be created.
   void open();
   bool is_open() const { return chatfile.is_open(); }
   // One chat line: raw speaker name and message (starting with ':'), both
@@ -36,7 +40,7 @@ class chat_log {
   outputfile chatfile;
 
  private:
-  std::string path;  // absolute path of the open page
+  int folder;
 };
 
-#endif  // MORV_OUTPUT_CHAT_LOG_H_
+#endif  // MORV_ANALYZELOG_CHAT_LOG_H_

@@ -1,5 +1,5 @@
 // The plain-text data file "morvdata.txt": every write to it is here.
-#include "stats/resultdata.h"
+#include "output/datafile.h"
 
 #include <array>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include "diverse/outputfile.h"
 #include "diverse/text_format.h"
 #include "diverse/time_text.h"
-#include "stats/datafile.h"
+#include "stats/resultdata.h"
 
 namespace {
 
@@ -24,55 +24,42 @@ void empty_datafile(const char* filename) {
   file.close();
 }
 
-void resultdata::append_datafile(const char* filename) const {
-  outputfile file;
-  file.open_append(filename);
-  write_datafile_block(file);
-  file.close();
-}
-
-void resultdata::write_datafile_block(outputfile& file) const {
+void write_datafile_block(outputfile& file, const resultdata& game) {
   std::string text = "<game>\r\n";
-  for (int i = 0; i < num_players; ++i) {
+  for (int i = 0; i < game.num_players; ++i) {
     append_format(text, "player %i: \"", i);
-    text += players[i].name;
+    text += game.players[i].name;
     text += "\"\r\n";
   }
   file.write(text);
-  for (int i = 0; i < num_players; ++i) {
+  for (int i = 0; i < game.num_players; ++i) {
     for (int w = 0; w < MAX_WEAPONS; ++w) {
-      if (players[i].kills[w] == 0) continue;
+      if (game.players[i].kills[w] == 0) continue;
       // The matrix is most of the file: it goes without printf.
       file.write("kills (");
       file.write_int(i);
       file.write(",");
       file.write_int(w);
       file.write("): ");
-      for (int j = 0; j < num_players; ++j) {
-        file.write_int(get_kills(i, j, w));
+      for (int j = 0; j < game.num_players; ++j) {
+        file.write_int(game.get_kills(i, j, w));
         file.write(" ");
       }
       file.write("\r\n");
     }
-    if (players[i].deaths != 0) {
+    if (game.players[i].deaths != 0) {
       text.clear();
-      append_format(text, "deaths (%i): %u\r\n", i, players[i].deaths);
+      append_format(text, "deaths (%i): %u\r\n", i, game.players[i].deaths);
       file.write(text);
     }
   }
   file.write("</game>\r\n\r\n");
 }
 
-void resultdata::append_player_lines(const char* filename, int number) const {
-  outputfile file;
-  file.open_append(filename);
-  write_player_lines(file, number);
-  file.close();
-}
-
-void resultdata::write_player_lines(outputfile& file, int number) const {
-  for (int i = 0; i < num_players; ++i) {
-    const player_t& p = players[static_cast<size_t>(i)];
+void write_player_lines(outputfile& file, const resultdata& game,
+                        int number) {
+  for (int i = 0; i < game.num_players; ++i) {
+    const player_t& p = game.players[static_cast<size_t>(i)];
     file.print("%i,%s,%u,%u,%u,%u,%s", number, p.plain_name.c_str(),
                p.kills[0], p.killed[0], p.suicides[0], p.deaths,
                diverse::time_to_hms(p.playtime).c_str());

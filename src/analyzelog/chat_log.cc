@@ -1,17 +1,14 @@
 // The chat log page: head, chat lines, game headings and the close.
-#include "output/chat_log.h"
+#include "analyzelog/chat_log.h"
+
+#include <sys/stat.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "diverse/funname.h"
 
 void chat_log::open() {
-  chatfile.open("chat.htm");
-  std::error_code error;
-  path = std::filesystem::absolute("chat.htm", error).string();
-  if (error) path = "chat.htm";
+  chatfile.open_at(folder, "chat.htm", "chat.htm");
   chatfile.write("<html>");
   chatfile.write("<title>Morv chatlog</title>\r\n");
   chatfile.write(
@@ -39,8 +36,8 @@ void chat_log::finish() {
   chatfile.write("</body>");
   chatfile.write("</html>");
   chatfile.close();
-  std::error_code error;
-  auto size = std::filesystem::file_size(path, error);
-  if (error) size = 0;
-  std::printf("\n\nWrote chat.htm [%lld byte]", static_cast<long long>(size));
+  struct stat written;
+  long long size = 0;
+  if (::fstatat(folder, "chat.htm", &written, 0) == 0) size = written.st_size;
+  std::printf("\n\nWrote chat.htm [%lld byte]", size);
 }
