@@ -24,6 +24,6 @@ memcheck="valgrind --quiet --error-exitcode=97 --leak-check=full \
 # status 97, which fails the test that made it.
 # The 511-player game is left out: it takes minutes under memcheck.
 MORV_RUN_PREFIX="$memcheck" "$build/morv_tests" --gtest_filter=\
-'*golden_test*:sample_test*:json_export_test*:hostile_log_test*:injection_test*:failure_path_test*:page_worker_test*'\
+'*golden_test*:sample_test*:json_export_test*:hostile_log_test*:injection_test*:failure_path_test*'\
 '-hostile_log_test.a_game_holds_511_players_and_the_512th_is_fatal'
 echo "valgrind: end-to-end runs clean"
