@@ -26,8 +26,8 @@ class analyzelog {
   static constexpr size_t BLOCK_SIZE = size_t{1} << 20;
 
   // Stores the references (the stream stays owned by the caller); when the
-  // chat log option is on and chat is not yet open, opens it in the
-  // current folder (the page head with "Game 1"). ignore_events is the
+  // chat log option is on and chat is not yet open, opens it in its
+  // folder (the page head with "Game 1"). ignore_events is the
   // run's flag, owned by the driver: while set, Item, Kill and
   // ClientUserinfoChanged lines are skipped. It is never reset between
   // games, readers or log files.

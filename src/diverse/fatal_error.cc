@@ -36,8 +36,8 @@ void fatal_error(const char* format, ...) {
   std::fflush(stdout);
   std::getchar();
   // The run ends here at once: open files and the console are written
-  // out, but no destructor runs while the page worker may still be
-  // putting a page together.
+  // out, but no destructor runs while the second thread may still be
+  // rendering a page.
   outputfile::flush_open_files();
   std::fflush(nullptr);
   std::_Exit(1);

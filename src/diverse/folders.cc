@@ -54,17 +54,6 @@ std::string current_folder() {
   return error ? std::string() : path.string();
 }
 
-bool change_folder(const std::string& path) {
-  std::error_code error;
-  fs::current_path(path, error);
-  return !error;
-}
-
-bool make_folder(const std::string& path) {
-  std::error_code error;
-  return fs::create_directory(path, error) && !error;
-}
-
 bool make_folders(const std::string& path) {
   std::error_code error;
   return fs::create_directories(path, error) && !error;

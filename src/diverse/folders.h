@@ -13,12 +13,6 @@ namespace diverse {
 // The process's current folder ("" when it cannot be read).
 std::string current_folder();
 
-// Changes the process's current folder; false on failure.
-bool change_folder(const std::string& path);
-
-// Creates one folder; false when it could not be created (an existing
-// folder also gives false, as _mkdir does; callers ignore the result).
-bool make_folder(const std::string& path);
 // Creates path with its missing parent folders (as mkdir -p); false when
 // nothing was created.
 bool make_folders(const std::string& path);
