@@ -55,8 +55,8 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   output->prepare();
   chatlog = std::make_unique<chat_log>(output->output_folder());
   totals = std::make_unique<resultdata_total>(cfg);
-  rendering = std::make_unique<
-      diverse::ordered_queue<std::unique_ptr<game_output>>>();
+  rendering =
+      std::make_unique<diverse::ordered_queue<std::unique_ptr<game_output>>>();
 
   for (const std::string& argument : log_arguments) {
     const int matched = analyze_matching_files(argument);
@@ -112,8 +112,7 @@ void morv_main::analyze(const std::string& path) {
     int64_t percent = size > 0 ? reader->position() * 100 / size : 100;
     std::printf("\b\b\b\b\b\b\b(%3i %%)", static_cast<int>(percent));
     if (!game->finish()) continue;
-    pass_game(*game, path);
-    totals->add_game(*game);
+    pass_game(*game, path, totals->add_game(*game));
   }
   commit_pending_games();
   std::printf("\b\b\b\b\b\b\b(100 %%)");
@@ -123,13 +122,17 @@ void morv_main::analyze(const std::string& path) {
   std::fclose(logfile);
 }
 
-void morv_main::pass_game(const resultdata& game,
-                          const std::string& log_path) {
+void morv_main::pass_game(const resultdata& game, const std::string& log_path,
+                          std::vector<int> player_numbers) {
   const int number = output->number_game();
   // The heading of the chat that follows this game.
   if (cfg.write_chatlog) chatlog->write_game_heading(number + 1);
-  const run_context context{cfg, number, output->games_folder(),
-                            cfg.json_export, log_path};
+  const run_context context{cfg,
+                            number,
+                            output->games_folder(),
+                            cfg.json_export,
+                            log_path,
+                            std::move(player_numbers)};
   if (game.num_players > MAX_RENDERED_BESIDE) {
     commit_pending_games();
     output->commit_game(*render_game(game, context));

@@ -53,8 +53,10 @@ class morv_main {
   void analyze(const std::string& path);
   // Numbers a finished game, writes the chat log's next heading, and has
   // the game rendered beside the reader (a large game at once) and
-  // committed in order.
-  void pass_game(const resultdata& game, const std::string& log_path);
+  // committed in order. player_numbers: the run-wide numbers of its
+  // players, as the totals gave them.
+  void pass_game(const resultdata& game, const std::string& log_path,
+                 std::vector<int> player_numbers);
   void commit_oldest_game();
   void commit_pending_games();
   // The ranking pages, with the opponents sorted beside them, and the

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "diverse/outputfile.h"
 
@@ -19,6 +20,8 @@ struct run_context {
   int games_folder;      // descriptor of the games folder
   bool json;             // the export's object is wanted
   std::string log_path;  // the log the game comes from, for the export
+  // The run-wide number of each of the game's players, in its order.
+  std::vector<int> player_numbers;
 };
 
 // The game's files as the run places them: its page, already streamed

@@ -46,8 +46,10 @@ void add_player_counts(player_t& total, const player_t& game_player) {
 
 resultdata_total::resultdata_total(configdata& config) : config(&config) {}
 
-void resultdata_total::add_game(const resultdata& game) {
+std::vector<int> resultdata_total::add_game(const resultdata& game) {
   const int count = game.get_num_players();
+  std::vector<int> numbers;
+  numbers.reserve(static_cast<size_t>(count));
   std::vector<uint32_t> names;
   names.reserve(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
@@ -80,7 +82,9 @@ void resultdata_total::add_game(const resultdata& game) {
       opponent.deaths[0] += static_cast<uint32_t>(game.get_kills(q, p, 0));
     }
     add_player_counts(total, game_player);
+    numbers.push_back(total.number);
   }
+  return numbers;
 }
 
 player_t* resultdata_total::find_player(std::string_view raw_name) {

@@ -61,8 +61,9 @@ class resultdata_total {
   // Sums one accepted game into the totals: per-weapon kills, killed and
   // suicides, games, pings, world deaths, playtime, the latest bot skill,
   // and one opponent record per other player of the game (counts from the
-  // game's kill matrix, also when they are 0).
-  void add_game(const resultdata& game);
+  // game's kill matrix, also when they are 0). Returns the run-wide
+  // number of each of the game's players, in the game's order.
+  std::vector<int> add_game(const resultdata& game);
   // The run-wide record for a raw name: the first record whose lower-cased
   // plain name equals a candidate of the alias lookup, tried in order, and
   // finally the name's own plain form. Otherwise a new record is appended,
