@@ -1,5 +1,6 @@
-// Every real log: read through as the driver does, and run with its mod's
-// weapon set from share/morv.cfg, which must name every weapon it uses.
+// Every real log: read through to its end, one game per ShutdownGame line,
+// and run with its mod's weapon set from share/morv.cfg, which must name
+// every weapon it uses.
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -72,8 +73,7 @@ TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
     if (entry.path().extension() == ".log") logs.push_back(entry.path());
   }
   std::sort(logs.begin(), logs.end());
-  config.skip_bots = true;
-  int games = 0, players = 0;
+  int games = 0;
   size_t charts = 0;
   for (const fs::path& log : logs) {
     const std::string text = read_file(log.string());
@@ -83,13 +83,7 @@ TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
     int read = 0;
     begin_capture();  // the logs' glitches print warnings
     std::string fatal = fatal_message_of([&] {
-      for (; next_game() == 1; ++read) {
-        game->sort(config.sort_secondary, false);
-        game->sort(config.sort_primary, false);
-        game->remove_bots();
-        game->remove_idle();
-        players += game->get_num_players();
-      }
+      while (next_game() == 1) ++read;
     });
     end_capture();
     EXPECT_EQ(fatal, "") << log;
@@ -117,7 +111,6 @@ TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
   // Many logs are warm-ups, bot games or one idle client; the rest fight,
   // and their kills are charted.
   EXPECT_GT(games, static_cast<int>(logs.size()));
-  EXPECT_GT(players, static_cast<int>(logs.size()));
   EXPECT_GT(charts, 1000u);
 }
 

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "analyzelog/log_test_util.h"
 #include "tools/loggen_game.h"
@@ -137,71 +136,61 @@ std::string test_log() {
   return log + loggen::log_text(settings);
 }
 
-// What the driver would see of each finished game.
-std::string describe(const resultdata& game, int last_time) {
-  std::string text = std::to_string(game.get_num_players()) + " players, " +
-                     game.mapname + ", time " + std::to_string(last_time);
-  for (int i = 0; i < game.get_num_players(); ++i) {
-    const player_t& p = game.get_player(i);
-    text += "; " + p.name + " " + std::to_string(p.kills[0]) + "/" +
-            std::to_string(p.killed[0]) + "/" + std::to_string(p.items) +
-            "/" + std::to_string(p.pickups[item_quad]);
-  }
-  return text;
-}
-
-struct run {
-  std::vector<std::string> games;
-  std::string console;
-  int64_t position = 0;
-};
-
-// Reads the whole log with the block reader, or the fgets pieces.
-run read_log(const std::string& log, bool with_fgets) {
+// What the driver sees of each finished game, the console and where the
+// reader stopped, reading the whole log with the block reader or the
+// pieces of a 2047-byte fgets.
+std::string read_log(const std::string& log, bool with_fgets) {
   configdata config;
   chat_log chat;
-  auto game = std::make_unique<resultdata>(config);
+  resultdata game(config);
   FILE* stream = fmemopen(const_cast<char*>(log.data()), log.size(), "rb");
-  run result;
   bool ignore_events = false;
-  testing::internal::CaptureStdout();
+  std::string seen;
+  begin_capture();
   {
-    analyzelog reader(stream, *game, config, chat, ignore_events);
-    game->reset();
+    analyzelog reader(stream, game, config, chat, ignore_events);
+    game.reset();
     char piece[2047];
     auto next_game = [&] {
       if (!with_fgets) return reader.parse() == 1;
       while (std::fgets(piece, sizeof piece, stream) != nullptr) {
         if (reader.parse_line(piece) == 1) return true;
       }
-      game->end_game(reader.last_time);
+      game.end_game(reader.last_time);
       return false;
     };
     while (next_game()) {
-      result.games.push_back(describe(*game, reader.last_time));
-      game->reset();
+      seen += std::to_string(game.get_num_players()) + " players, " +
+              game.mapname + ", time " + std::to_string(reader.last_time);
+      for (int i = 0; i < game.get_num_players(); ++i) {
+        const player_t& p = game.get_player(i);
+        seen += "; " + p.name + " " + std::to_string(p.kills[0]) + "/" +
+                std::to_string(p.killed[0]) + "/" + std::to_string(p.items) +
+                "/" + std::to_string(p.pickups[item_quad]);
+      }
+      seen += "\n";
+      game.reset();
     }
-    result.position = with_fgets ? std::ftell(stream) : reader.position();
+    seen += "read to " +
+            std::to_string(with_fgets ? std::ftell(stream) : reader.position());
   }
-  result.console = testing::internal::GetCapturedStdout();
   std::fclose(stream);
-  return result;
+  return seen + "\n" + end_capture();
 }
 
 }  // namespace
 
+// The first game: A picked up 9 items (2 per long line, 1 per other pickup
+// line), 2 of them quads (the second pieces of the long lines).
 TEST(reader_blocks_test, block_reader_matches_fgets_pieces) {
   const std::string log = test_log();
-  run blocks = read_log(log, false);
-  run pieces = read_log(log, true);
-  ASSERT_GT(blocks.games.size(), 10u);
-  // The first game: A picked up 9 items (2 per long line, 1 per other
-  // pickup line), 2 of them quads (the second pieces of the long lines).
-  EXPECT_EQ(blocks.games[0].substr(0, 30), "2 players, q3dm17, time 65; A ");
-  EXPECT_NE(blocks.games[0].find("; A 1/0/9/2; B 0/1/"), std::string::npos)
-      << blocks.games[0];
-  EXPECT_EQ(blocks.games, pieces.games);
-  EXPECT_EQ(blocks.console, pieces.console);
-  EXPECT_EQ(blocks.position, static_cast<int64_t>(log.size()));
-  EXPECT_EQ(pieces.position, static_cast<int64_t>(log.size()));
+  const std::string blocks = read_log(log, false);
+  EXPECT_EQ(blocks, read_log(log, true));
+  EXPECT_TRUE(
+      blocks.starts_with("2 players, q3dm17, time 65; A 1/0/9/2; B 0/1/"))
+      << blocks.substr(0, 100);
+  const size_t end =
+      blocks.find("\nread to " + std::to_string(log.size()) + "\n");
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_GT(std::count(blocks.begin(), blocks.begin() + end, '\n'), 10);
 }

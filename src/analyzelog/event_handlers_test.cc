@@ -59,6 +59,10 @@ TEST_F(event_handlers_test, initgame_settings) {
        "q3dm17|baseq3|4|CTF|20"},
       {"\\mapname\\\\g_gametype\\3", "g_gametype||0||0"},  // pairs shift
       {"\\mapname\\" + std::string(70, 'M'), std::string(63, 'm') + "||0||0"},
+      {"\\g_gametype\\1", "||1|1on1|0"},
+      {"\\g_gametype\\2\\fraglimit\\-5", "||2|unknown|-5"},
+      {"\\g_gametype\\3", "||3|team DM|0"},
+      {"\\g_gametype\\7", "||7|unknown|0"},
   };
   for (const auto& row : rows) {
     game.reset();
@@ -72,6 +76,8 @@ TEST_F(event_handlers_test, initgame_settings) {
   }
 }
 
+// Pickups count whatever the spacing and line end; a slot beyond the
+// table and one that sent no settings warn.
 TEST_F(event_handlers_test, item_lines) {
   open_log(std::string(INIT) + userinfo(3, "A", 0) +
            "  1:10 Item: 3 item_armor_shard\n"
@@ -80,12 +86,15 @@ TEST_F(event_handlers_test, item_lines) {
            "  1:13 Item: 3   weapon_railgun\n"
            "  1:14 Item: 3 holdable_kamikaze\n"
            "  1:15 Item: 3 " + std::string(70, 'i') + "\n"
-           "  1:16 Item: 40 item_quad\n");
+           "  1:16 Item: 40 item_quad\n"
+           "  1:17 ClientDisconnect: 6\n  1:17 Item: 6 item_quad\n");
   begin_capture();
   next_game();
   EXPECT_EQ(end_capture(),
             "\nWARNING: player_id overflow in resultdata::add_item"
-            "\nLOGTIME: 1:16 min\n");
+            "\nLOGTIME: 1:16 min\n"
+            "\nWARNING: client 6 never connected (glitch in logfile?)"
+            "\nLOGTIME: 1:17 min\n");
   EXPECT_EQ(player("A").items, 6);
   EXPECT_EQ(player("A").pickups[item_armor_shard], 2u);
   EXPECT_EQ(player("A").pickups[weapon_railgun], 1u);

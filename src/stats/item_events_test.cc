@@ -22,20 +22,6 @@ class item_events_test : public game_record_test {
 
 }  // namespace
 
-TEST_F(item_events_test, warnings_with_logtime) {
-  game->client_disconnect(6, 10);  // state 2, but no settings were sent
-  for (int client : {16, -1}) {
-    EXPECT_EQ(item_output(client, 125),
-              "\nWARNING: player_id overflow in resultdata::add_item"
-              "\nLOGTIME: 2:05 min\n")
-        << client;
-  }
-  EXPECT_EQ(item_output(6, 125),
-            "\nWARNING: client 6 never connected (glitch in logfile?)"
-            "\nLOGTIME: 2:05 min\n");
-  EXPECT_EQ(p(0).items, 0);
-}
-
 // A disconnected slot counts for its last player; a closed game counts
 // nothing, and the next game gives the slot a new record.
 TEST_F(item_events_test, slots_after_disconnect_and_end) {
