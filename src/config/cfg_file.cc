@@ -1,6 +1,7 @@
 // The configuration file: value keys, weapon sets, weapon names and aliases.
 #include "config/configdata.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -40,14 +41,6 @@ std::vector<std::string> quoted_names(std::string_view text, size_t max_names) {
     position = close + 1;
   }
   return names;
-}
-
-bool contains_ignoring_case(const std::vector<std::string>& names,
-                            std::string_view name) {
-  for (const std::string& candidate : names) {
-    if (diverse::equals_ignore_case(candidate, name)) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -126,14 +119,23 @@ void configdata::add_alias(std::string_view line) {
 }
 
 void configdata::resolve_alias(std::string_view name) {
-  for (std::string& entry : alias_names) entry.clear();
   // A name belongs to the first line that lists it as a whole name; a
   // substring match would merge unrelated players ("Al" and "Walter").
-  for (const std::string& line : aliases) {
-    std::vector<std::string> names = quoted_names(line, MAX_ALIAS_NAMES);
-    if (!contains_ignoring_case(names, name)) continue;
-    for (size_t i = 0; i < names.size(); ++i) alias_names[i] = names[i];
+  // Indexing once keeps a lookup for every player of every game from
+  // parsing every line again.
+  while (alias_groups.size() < aliases.size()) {
+    alias_groups.push_back(
+        quoted_names(aliases[alias_groups.size()], MAX_ALIAS_NAMES));
+    for (const std::string& listed : alias_groups.back()) {
+      alias_index.emplace(diverse::to_lower(listed), alias_groups.size() - 1);
+    }
+  }
+  for (std::string& entry : alias_names) entry.clear();
+  auto found = alias_index.find(diverse::to_lower(name));
+  if (found == alias_index.end()) {
+    alias_names[0] = std::string(name);
     return;
   }
-  alias_names[0] = std::string(name);
+  const std::vector<std::string>& group = alias_groups[found->second];
+  std::copy(group.begin(), group.end(), alias_names.begin());
 }

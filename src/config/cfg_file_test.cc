@@ -144,6 +144,10 @@ TEST_F(cfg_file_test, aliases_resolve_by_whole_names) {
     EXPECT_EQ(config->alias_names[1], row.second) << row.name;
   }
   EXPECT_EQ(config->alias_names[15], "");
+  // A line read after a lookup counts too, behind the earlier lines.
+  read("alias \"Obb\" \"BOB\"\n");
+  config->resolve_alias("obb");
+  EXPECT_EQ(config->alias_names[1], "BOB");
 }
 
 TEST_F(cfg_file_test, alias_store_is_bounded) {

@@ -6,15 +6,16 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "config/sortkey.h"
 
 // The one settings object of a run, owned by morv_main. Filled by the
 // constructor (defaults), parse_commandline, read_cfg and parse_commandline
-// again; read-only afterwards except css_present and
-// alias_names. Text fields keep the capacities of their fixed buffers: a
-// value is cut to the capacity minus one.
+// again; read-only afterwards except css_present, alias_names and the
+// alias index that resolve_alias keeps. Text fields keep the capacities of
+// their fixed buffers: a value is cut to the capacity minus one.
 class configdata {
  public:
   static constexpr int MAX_ALIASES = 2048;
@@ -56,7 +57,8 @@ class configdata {
   void add_alias(std::string_view line);
   // Fills alias_names with the quoted names (at most 16) of the first alias
   // line among whose names name is, ignoring the case of A-Z; with no such
-  // line, name alone. Entries not used are empty.
+  // line, name alone. Entries not used are empty. Lines appended to aliases
+  // since the last call are indexed first, each line once.
   void resolve_alias(std::string_view name);
 
   int alias_count = 0;
@@ -108,6 +110,11 @@ class configdata {
                     const std::string& upper, int& current_key);
   // The four filter options set their value and filters_on.
   void apply_filter(int number, int value);
+
+  // The quoted names of each alias line indexed so far, in line order, and
+  // each lower-case name's first group among them.
+  std::vector<std::vector<std::string>> alias_groups;
+  std::unordered_map<std::string, size_t> alias_index;
 };
 
 #endif  // MORV_CONFIG_CONFIGDATA_H_
