@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "diverse/fatal_error.h"

@@ -17,8 +17,9 @@ TEST_F(deltree_test, removes_matching_trees_but_not_link_targets) {
   fs::create_directories("morv_games/a/b");
   fs::create_directories("morv_games/c/.hidden");
   fs::create_directories("outside/inner");
+  fs::create_directory("logs");
   write_file("morv_games/c/file.htm", "x");
-  write_file("x2.log", "z");
+  write_file("logs/x2.log", "z");
   write_file("outside/precious.txt", "p");
   write_file("outside/inner/also.txt", "q");
   fs::create_directory_symlink(folder + "/outside", "morv_games/a/dir_link");
@@ -26,17 +27,20 @@ TEST_F(deltree_test, removes_matching_trees_but_not_link_targets) {
   fs::create_symlink(folder + "/nowhere", "morv_games/a/b/dangling");
   fs::create_directory_symlink(folder + "/outside", "morv_players");
   diverse::deltree("MORV_?AMES");
-  diverse::deltree("X*");
   diverse::deltree("morv_players");  // a link named by the pattern itself
   diverse::deltree("nothing*");
-  for (const char* gone : {"morv_games/a", "morv_games/file_link",
-                           "morv_games/c/file.htm", "x2.log", "morv_players"}) {
+  const diverse::folder_handle logs("logs");
+  diverse::deltree(logs.descriptor(), "X*");
+  for (const char* gone :
+       {"morv_games/a", "morv_games/file_link", "morv_games/c/file.htm",
+        "logs/x2.log", "morv_players"}) {
     EXPECT_FALSE(fs::exists(fs::symlink_status(gone))) << gone;
   }
   // Dot folders stay, and with them the folders above.
   EXPECT_TRUE(fs::exists("morv_games/c/.hidden"));
   EXPECT_EQ(read_file("outside/precious.txt"), "p");
   EXPECT_EQ(read_file("outside/inner/also.txt"), "q");
+  EXPECT_EQ(fs::current_path(), folder);
 }
 
 TEST(wildcard_match_test, wildcard_match) {
