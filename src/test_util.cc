@@ -1,9 +1,10 @@
-// Test helpers: temporary folders, files, console capture, morv runs, site
-// checks.
+// Test helpers: temporary folders, files, console capture, morv runs,
+// recorded runs, site checks.
 #include "test_util.h"
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,7 +18,8 @@ namespace fs = std::filesystem;
 
 void temp_folder_test::SetUp() {
   previous = fs::current_path().string();
-  std::string pattern = (fs::temp_directory_path() / "morv_test_XXXXXX").string();
+  std::string pattern =
+      (fs::temp_directory_path() / "morv_test_XXXXXX").string();
   char* made = mkdtemp(pattern.data());
   ASSERT_NE(made, nullptr);
   folder = made;
@@ -96,6 +98,31 @@ run_result run_morv(const std::string& folder, const std::string& args) {
   int status = pclose(pipe);
   if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
   return result;
+}
+
+fs::path shared_folder() {
+  const char* set = std::getenv("MORV_SHARED");
+  if (set != nullptr && *set != '\0') return set;
+  return fs::path(MORV_SOURCE_DIR) / ".." / "shared";
+}
+
+std::vector<std::string> recorded_run_names() {
+  return {"ffa-plain", "ffa-b-f-top3", "teamdm-d-l"};
+}
+
+std::string recorded_run_test_name(
+    const testing::TestParamInfo<std::string>& info) {
+  std::string name = info.param;
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
+}
+
+std::string prepare_recorded_run(const fs::path& recording,
+                                 const std::string& folder) {
+  fs::copy(recording / "input", folder);
+  std::string command = read_file(recording / "command.txt");
+  command.erase(command.find_last_not_of("\r\n") + 1);
+  return command;
 }
 
 std::string mask_volatile(std::string text) {

@@ -1,11 +1,12 @@
 // Helpers shared by the tests: a temporary working folder, file reading and
-// writing, console capture, fatal errors caught, running the morv binary and
-// checking the site it wrote.
+// writing, console capture, fatal errors caught, running the morv binary,
+// the recorded runs kept outside the repository, and checking a site.
 #ifndef MORV_TEST_UTIL_H_
 #define MORV_TEST_UTIL_H_
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
@@ -48,6 +49,22 @@ struct run_result {
 // when set, stands before the binary (tools/valgrind.sh runs every morv
 // under memcheck this way).
 run_result run_morv(const std::string& folder, const std::string& args);
+
+// The folder of test data kept outside the repository: $MORV_SHARED when
+// set, else "shared" beside the source tree; it may be missing. It holds
+// recorded runs in golden/<name>/ (input/, command.txt, console.txt,
+// expected/) and real logs in corpus/real/.
+std::filesystem::path shared_folder();
+
+// The names of the recorded runs, and the test name for one (a '-' becomes
+// '_'), for INSTANTIATE_TEST_SUITE_P.
+std::vector<std::string> recorded_run_names();
+std::string recorded_run_test_name(
+    const testing::TestParamInfo<std::string>& info);
+// Copies the inputs of the recorded run in the folder recording into
+// folder; returns the run's command line without its line end.
+std::string prepare_recorded_run(const std::filesystem::path& recording,
+                                 const std::string& folder);
 
 // Replaces the date inside "<p class=text>[...]</p>" with "DATE" and the
 // elapsed seconds figure with "S.SS", so that outputs compare stably.

@@ -1,6 +1,5 @@
 // Runs compared with complete recordings kept outside the repository
 // (skipped when absent).
-#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -11,25 +10,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The recordings sit beside the repository; a clone elsewhere on this
-// machine finds them at the shared location.
-fs::path golden_root() {
-  fs::path beside = fs::path(MORV_SOURCE_DIR) / ".." / "shared" / "golden";
-  return fs::exists(beside) ? beside : "/work/shared/golden";
-}
-
 class golden_test : public temp_folder_test,
                     public testing::WithParamInterface<std::string> {};
 
 TEST_P(golden_test, run_matches_recording) {
-  fs::path recording = golden_root() / GetParam();
-  if (!fs::exists(recording)) GTEST_SKIP() << "no recording " << recording;
-  fs::copy(recording / "input", folder);
-  std::string command = read_file(recording / "command.txt");
-  command.erase(command.find_last_not_of("\r\n") + 1);
-  run_result run = run_morv(folder, command);
+  const fs::path recording = shared_folder() / "golden" / GetParam();
+  if (!fs::exists(recording)) {
+    GTEST_SKIP() << "no recorded run in " << recording;
+  }
+  run_result run = run_morv(folder, prepare_recorded_run(recording, folder));
 
-  std::string console = run.output + "exit " + std::to_string(run.status) + "\n";
+  std::string console =
+      run.output + "exit " + std::to_string(run.status) + "\n";
   EXPECT_EQ(mask_volatile(read_file(recording / "console.txt")),
             mask_volatile(console));
 
@@ -48,12 +40,7 @@ TEST_P(golden_test, run_matches_recording) {
 }
 
 INSTANTIATE_TEST_SUITE_P(recordings, golden_test,
-                         testing::Values("ffa-plain", "ffa-b-f-top3",
-                                         "teamdm-d-l"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+                         testing::ValuesIn(recorded_run_names()),
+                         recorded_run_test_name);
 
 }  // namespace

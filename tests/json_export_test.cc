@@ -5,7 +5,6 @@
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/stringbuffer.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
@@ -58,16 +57,6 @@ std::vector<std::string> matches(const std::string& text, const std::regex& re) 
     found.push_back((*it)[1].str());
   }
   return found;
-}
-
-// Runs morv with args in a new sub-folder of the current one holding inputs.
-run_result run_in(const std::string& name, const std::vector<fs::path>& inputs,
-                  const std::string& args) {
-  fs::create_directory(name);
-  for (const fs::path& input : inputs) {
-    fs::copy_file(input, fs::path(name) / input.filename());
-  }
-  return run_morv((fs::current_path() / name).string(), args);
 }
 
 // A player's line of the output folder's data file, from the document.
@@ -159,19 +148,18 @@ void expect_ranking_rows_agree(const std::string& page,
 class json_export_test : public temp_folder_test {};
 
 TEST_F(json_export_test, sample_export_is_expected) {
-  run_result run = run_in("json", {MORV_SOURCE_DIR "/sample/sample.log"},
-                          "sample.log -l -d -top5 --json");
+  fs::copy_file(MORV_SOURCE_DIR "/sample/sample.log", "sample.log");
+  run_result run = run_morv(folder, "sample.log -l -d -top5 --json");
   ASSERT_EQ(run.status, 0);
   // The console is the sample's, with one line before the seconds.
   std::string console = read_file(MORV_SOURCE_DIR
                                   "/tests/sample_expected/console.txt");
   console.insert(console.rfind("\nS.SS seconds elapsed"),
                  "\nWrote morv.json [" +
-                     std::to_string(fs::file_size("json/morv.json")) +
-                     " byte]");
+                     std::to_string(fs::file_size("morv.json")) + " byte]");
   EXPECT_EQ(mask_volatile(run.output) + "exit 0\n", console);
   rapidjson::Document document;
-  ASSERT_TRUE(parses("json/morv.json", document));
+  ASSERT_TRUE(parses("morv.json", document));
   document["generated"].SetString("GENERATED");
   document["morv"]["version"].SetString("VERSION");
   EXPECT_EQ(read_file(MORV_SOURCE_DIR "/tests/sample_export.json"),
@@ -182,33 +170,23 @@ class json_golden_test : public json_export_test,
                          public testing::WithParamInterface<std::string> {};
 
 TEST_P(json_golden_test, data_file_and_rankings_agree_with_export) {
-  fs::path recording = fs::path(MORV_SOURCE_DIR) / ".." / "shared" / "golden";
-  if (!fs::exists(recording)) recording = "/work/shared/golden";
-  recording /= GetParam();
-  if (!fs::exists(recording)) GTEST_SKIP() << "no recording " << recording;
-  std::vector<fs::path> inputs;
-  for (const auto& entry : fs::directory_iterator(recording / "input")) {
-    inputs.push_back(entry.path());
+  const fs::path recording = shared_folder() / "golden" / GetParam();
+  if (!fs::exists(recording)) {
+    GTEST_SKIP() << "no recorded run in " << recording;
   }
-  std::string command = read_file(recording / "command.txt");
-  command.erase(command.find_last_not_of("\r\n") + 1);
-  ASSERT_EQ(run_in("run", inputs, command + " --json").status, 0);
+  const std::string command = prepare_recorded_run(recording, folder);
+  ASSERT_EQ(run_morv(folder, command + " --json").status, 0);
   rapidjson::Document document;
-  ASSERT_TRUE(parses("run/morv.json", document));
-  if (file_exists("run/morvdata.txt")) {
-    expect_data_lines_agree("run/morvdata.txt", document);
+  ASSERT_TRUE(parses("morv.json", document));
+  if (file_exists("morvdata.txt")) {
+    expect_data_lines_agree("morvdata.txt", document);
   }
-  expect_ranking_rows_agree("run/players.htm", document);
+  expect_ranking_rows_agree("players.htm", document);
 }
 
 INSTANTIATE_TEST_SUITE_P(recordings, json_golden_test,
-                         testing::Values("ffa-plain", "ffa-b-f-top3",
-                                         "teamdm-d-l"),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+                         testing::ValuesIn(recorded_run_names()),
+                         recorded_run_test_name);
 
 // Latin-1, UTF-8, control characters, a quote, markup, a cut sequence, an
 // overlong form, a surrogate and a code point above U+10FFFF in names, the
