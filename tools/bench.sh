@@ -14,15 +14,21 @@
 # from the build folder), MORV_SHARED (the shared data folder holding
 # corpus/real, default ../shared beside the source tree), TMPDIR (where
 # the temporary folder goes; default /dev/shm when memory allows, else
-# /tmp), MORV_BENCH_CASES (the cases to run, default "a b c d e r j";
+# /tmp), MORV_BENCH_CASES (the cases to run, default "a b c d e r j k";
 # c0 runs the 100 MiB log of case c alone), MORV_BENCH_RUNS (how often
 # Morv and cp -r run on each case, the best wall time counting; default 3:
 # on a virtual machine single runs of the large cases vary by half).
+#
+# Case k runs the log of (c0), about 1,300 games, with a configuration file
+# of 2,000 alias lines, one for each name of the log ("name" "name-2") and
+# made-up names for the rest: every player of every game is looked up among
+# them. Its summary line sets it against (c0), the same log without
+# aliases.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MORV_BENCH_BUILD:-$root/build-bench}
-cases=${MORV_BENCH_CASES:-a b c d e r j}
+cases=${MORV_BENCH_CASES:-a b c d e r j k}
 runs=${MORV_BENCH_RUNS:-3}
 shared=${MORV_SHARED:-$root/../shared}
 need_mib=8192
@@ -171,6 +177,17 @@ concat_real() {
   done
 }
 
+# Writes the configuration file $2 of 2,000 alias lines: one for each
+# plain name of log $1 (colour codes removed; names holding '"' left out),
+# then made-up names up to 2,000.
+alias_cfg() {
+  grep -o 'ClientUserinfoChanged: [0-9]* n\\[^\\]*' "$1" |
+    sed 's/^[^\\]*n\\//; s/\^.//g' | grep -v '"' | sort -u | head -n 2000 |
+    awk '{ printf "alias \"%s\" \"%s-2\"\n", $0, $0 }
+         END { for (i = NR; i < 2000; i++)
+                 printf "alias \"nobody%d\" \"nobody%d-2\"\n", i, i }' >"$2"
+}
+
 generate() {
   dir=$tmp/$1
   shift
@@ -205,6 +222,11 @@ for c in $cases; do
          run_case "(j) (c) with --json" j c server.log --json
        fi
        rm -rf "$tmp/c" ;;
+    k) generate c1 --seed 2 --size 100M --players 32 --names 2000
+       alias_cfg "$tmp/c1/server.log" "$tmp/c1/aliases.cfg"
+       # Relative to the site folder that morv starts in: no blank in it.
+       run_case "(k) (c0) with 2,000 aliases" k c1 server.log \
+         -cfg:../aliases.cfg ;;
     d) generate d --seed 4 --players 32 --names 100000 --fresh 100 \
          --minutes 4 --games 6500
        run_case "(d) 100,000 distinct names" d d server.log ;;
@@ -228,6 +250,7 @@ echo "cores: $(nproc); load average at start: $load_start, at end:" \
   "$(cut -d ' ' -f 1-3 /proc/loadavg); logs and sites in $tmp_parent"
 ra=$(result a || true); rb=$(result b || true)
 rc=$(result c || true); rc0=$(result c0 || true); rj=$(result j || true)
+rk=$(result k || true)
 if [ -n "$ra" ] && [ -n "$rb" ]; then
   echo "$ra $rb" | awk '{ printf "(a)/(b) time: %.2f wall, %.2f cpu" \
                           " (linear: at most 4.4)\n",
@@ -246,4 +269,9 @@ if [ -n "$rj" ] && [ -n "$rc" ]; then
                             " 1.05), %.2f wall, %.2f cpu (at most 1.25)\n",
                             $2 / $5, $1 / ($4 > 0 ? $4 : 0.01),
                             $3 / ($6 > 0 ? $6 : 0.01) }'
+fi
+if [ -n "$rk" ] && [ -n "$rc0" ]; then
+  echo "$rk $rc0" | awk '{ printf "(k)/(c0) 2,000 aliases: %.2f wall," \
+                             " %.2f cpu\n", $1 / ($4 > 0 ? $4 : 0.01),
+                             $3 / ($6 > 0 ? $6 : 0.01) }'
 fi
