@@ -53,7 +53,9 @@ bool file_exists(const std::string& path) {
 std::set<std::string> files_below(const std::string& root) {
   std::set<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file()) {
+    // Hidden files are the run's own bookkeeping (lock, manifest).
+    if (entry.is_regular_file() &&
+        !entry.path().filename().string().starts_with(".")) {
       names.insert(fs::relative(entry.path(), root).generic_string());
     }
   }

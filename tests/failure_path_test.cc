@@ -1,6 +1,9 @@
 // Failure paths of a run: each gives its message and status and touches
 // nothing outside the output folder (as root: blocked with files where
 // folders must go, links to /dev/full and /proc/self/mem).
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -28,17 +31,10 @@ std::map<std::string, std::string> start_folder() {
   return files;
 }
 
-void link_to_full(const char* path) {
-  std::error_code no_folder;  // when path names none
-  fs::create_directories(fs::path(path).parent_path(), no_folder);
-  fs::create_symlink("/dev/full", path);
-}
-
-// The output folder; a ranking page and the chat log, written last; the
-// data file in the start folder (-d empties it before anything else, so
-// only those rows change the start folder); a log that cannot be read
-// (/proc/self/mem at offset 0 gives an I/O error); a stylesheet that
-// cannot be copied, which only warns.
+// The output folder; an export written through to a device that refuses
+// it; the data file in the start folder; a log that cannot be read
+// (/proc/self/mem at offset 0 gives an I/O error); a stylesheet whose name
+// is a dangling link.
 class failure_path_test : public temp_folder_test {};
 
 TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
@@ -54,13 +50,9 @@ TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
          write_file("morv.cfg", "output_directory \"blocker/site\"\n");
        },
        "\nERROR: Couldn't open blocker/site\n\nPress ENTER to exit"},
-      {"game.log", [] { link_to_full("site/players_kills.htm"); },
-       "\nERROR: Couldn't write players_kills.htm\n"},
-      {"game.log -l", [] { link_to_full("site/chat.htm"); },
-       "\nERROR: Couldn't write chat.htm\n"},
+      {"game.log --json=/dev/full", [] {},
+       "\nERROR: Couldn't write /dev/full\n"},
       {"game.log -d", [] { fs::create_directory("morvdata.txt"); },
-       "\nERROR: Couldn't open morvdata.txt\n"},
-      {"game.log -d", [] { link_to_full("morvdata.txt"); },
        "\nERROR: Couldn't write morvdata.txt\n"},
       {"'*.log'",
        [] {
@@ -68,15 +60,14 @@ TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
          fs::create_symlink("/proc/self/mem", "b.log");
        },
        "\nERROR: analyzelog::parse - logfile read error\n"},
-      // A dangling link into a missing folder: neither readable nor
-      // creatable. The pages fall back to the inline style.
+      // A dangling link into a missing folder is replaced by the copy.
       {"game.log",
        [] {
          write_file("morv.css", "body { color: red }\n");
          fs::create_directory("site");
          fs::create_symlink("missing/morv.css", "site/morv.css");
        },
-       "\nCouldn't write morv.css, using default stylesheets", 0},
+       "\nCopied stylesheet file morv.css to results folder", 0},
   };
   int index = 0;
   for (const auto& row : rows) {
@@ -94,11 +85,85 @@ TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
       EXPECT_EQ(std::vector<std::string>{}, site_problems("site"));
       EXPECT_FALSE(fs::exists("site/missing"));
     }
-    if (!std::string(row.args).ends_with("-d")) {
-      EXPECT_EQ(before, start_folder()) << row.message;
-    }
+    EXPECT_EQ(before, start_folder()) << row.message;
   }
   fs::current_path(folder);
 }
 
+// The files of the output folder with their bytes, the volatile date and
+// elapsed time masked.
+std::map<std::string, std::string> site_files() {
+  std::map<std::string, std::string> files;
+  for (const std::string& name : files_below("site")) {
+    files[name] = mask_volatile(read_file("site/" + name));
+  }
+  return files;
+}
+
+// A failed run leaves the published site as it was; a later run replaces
+// links at the names it writes, leaving their targets alone, and removes
+// the files that the earlier run wrote and it does not.
+TEST_F(failure_path_test, published_site_survives_failures_links_and_fewer_options) {
+  write_file("game.log", LOG);
+  write_file("morv.cfg", "output_directory \"site\"\n");
+  ASSERT_EQ(run_morv(folder, "game.log -l -top3 --json").status, 0);
+  const auto published = site_files();
+  EXPECT_TRUE(published.contains("top_players.htm"));
+  EXPECT_EQ(run_morv(folder, "missing.log -l").status, 1);
+  EXPECT_EQ(site_files(), published);
+
+  write_file("target.txt", "not Morv's\n");
+  for (const char* name : {"site/players_kills.htm", "site/morv_games/game_1.htm",
+                           "site/morv_players/player_1.htm"}) {
+    fs::remove(name);
+    fs::create_symlink(folder + "/target.txt", name);
+  }
+  ASSERT_EQ(run_morv(folder, "game.log").status, 0);
+  EXPECT_EQ(read_file("target.txt"), "not Morv's\n");
+  EXPECT_FALSE(fs::is_symlink("site/players_kills.htm"));
+  EXPECT_FALSE(fs::is_symlink("site/morv_games/game_1.htm"));
+  const auto fewer = site_files();
+  for (const char* stale : {"top_players.htm", "chat.htm", "morv.json"}) {
+    EXPECT_FALSE(fewer.contains(stale)) << stale;
+  }
+  EXPECT_TRUE(fewer.contains("players.htm"));
+  EXPECT_EQ(std::vector<std::string>{}, site_problems("site"));
+}
+
 }  // namespace
+
+// SIGTERM during a run ends it with status 143 and leaves the site that an
+// earlier run published as it was, with no temporary file behind.
+TEST_F(failure_path_test, sigterm_leaves_the_published_site) {
+  write_file("game.log", LOG);
+  write_file("morv.cfg", "output_directory \"site\"\n");
+  ASSERT_EQ(run_morv(folder, "game.log -l").status, 0);
+  const auto published = site_files();
+  std::string big;
+  for (int k = 0; k < 3000; ++k) {
+    big += "  0:00 InitGame: \\g_gametype\\0\n";
+    for (int i = 0; i < 16; ++i) {
+      big += "  0:01 ClientUserinfoChanged: " + std::to_string(i) + " n\\P" +
+             std::to_string(i) + "\\t\\0\n";
+    }
+    for (int i = 0; i < 16; ++i) {
+      big += "  0:02 Kill: " + std::to_string(i) + " " +
+             std::to_string((i + 1) % 16) + " 7: x\n";
+    }
+    big += "  1:00 ShutdownGame:\n";
+  }
+  write_file("big.log", big);
+  // The signal comes once the run has begun to write its games.
+  const std::string command =
+      "cd '" + folder + "' && { '" MORV_BINARY
+      "' big.log -l -d </dev/null >/dev/null & for i in $(seq 1000); do "
+      "ls -d site/.morv-tmp-*-morv_games >/dev/null 2>&1 && break; "
+      "sleep 0.01; done; kill -TERM $!; wait $!; }";
+  EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 143);
+  EXPECT_EQ(site_files(), published);
+  for (const auto& entry : fs::directory_iterator("site")) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".morv-tmp"))
+        << entry.path();
+  }
+  EXPECT_FALSE(fs::exists("morvdata.txt"));
+}

@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const CORPUS = MORV_SOURCE_DIR "/../shared/corpus/real";
 
 // The weapon set a log's server needs, by file name prefix.
 std::string weaponset_of(const std::string& log_name) {
@@ -61,15 +60,16 @@ using weaponsets_test = log_test;
 
 TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
   std::error_code error;
-  if (!fs::is_directory(CORPUS, error)) {
-    GTEST_SKIP() << "no corpus at " << CORPUS;
+  const fs::path corpus = shared_folder() / "corpus" / "real";
+  if (!fs::is_directory(corpus, error)) {
+    GTEST_SKIP() << "no corpus at " << corpus;
   }
   const std::string shipped = read_file(MORV_SOURCE_DIR "/share/morv.cfg");
   const std::string selected = "\nset_weaponset \"baseq3\"\n";
   const size_t at = shipped.find(selected);
   ASSERT_NE(at, std::string::npos);
   std::vector<fs::path> logs;
-  for (const auto& entry : fs::directory_iterator(CORPUS, error)) {
+  for (const auto& entry : fs::directory_iterator(corpus, error)) {
     if (entry.path().extension() == ".log") logs.push_back(entry.path());
   }
   std::sort(logs.begin(), logs.end());

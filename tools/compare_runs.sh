@@ -148,10 +148,10 @@ compare_case() {
       verdict="console (line ${line:-?})"
     fi
   fi
-  if [ -z "$verdict" ] && ! diff -rq "$c/old" "$c/new" >/dev/null 2>&1; then
+  if [ -z "$verdict" ] && ! diff -rq -x ".morv-manifest" -x ".morv.lock" "$c/old" "$c/new" >/dev/null 2>&1; then
     mask_tree "$c/old"
     mask_tree "$c/new"
-    first=$(diff -rq "$c/old" "$c/new" 2>&1 | head -n 1) || true
+    first=$(diff -rq -x ".morv-manifest" -x ".morv.lock" "$c/old" "$c/new" 2>&1 | head -n 1) || true
     if [ -n "$first" ]; then
       verdict=$(echo "$first" | sed \
         -e "s|^Files $c/old/\([^ ]*\) and .* differ\$|\1|" \

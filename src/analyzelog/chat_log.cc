@@ -8,7 +8,8 @@
 #include "diverse/funname.h"
 
 void chat_log::open() {
-  chatfile.open_at(folder, "chat.htm", "chat.htm");
+  chatfile.open_at(folder, file.c_str(), "chat.htm",
+                   outputfile::open_mode::create);
   chatfile.write("<html>");
   chatfile.write("<title>Morv chatlog</title>\r\n");
   chatfile.write(
@@ -38,6 +39,6 @@ void chat_log::finish() {
   chatfile.close();
   struct stat written;
   long long size = 0;
-  if (::fstatat(folder, "chat.htm", &written, 0) == 0) size = written.st_size;
+  if (::fstatat(folder, file.c_str(), &written, 0) == 0) size = written.st_size;
   std::printf("\n\nWrote chat.htm [%lld byte]", size);
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "diverse/outputfile.h"
 
@@ -17,13 +18,15 @@
 class chat_log {
  public:
   // folder: the folder held open that the page goes into (AT_FDCWD for
-  // the current folder); it must stay open while the page is.
-  explicit chat_log(int folder = AT_FDCWD) : folder(folder) {}
+  // the current folder), which must stay open while the page is; file: the
+  // page's file there (a temporary name that the site publishes).
+  explicit chat_log(int folder = AT_FDCWD, std::string file = "chat.htm")
+      : folder(folder), file(std::move(file)) {}
   chat_log(const chat_log&) = delete;
   chat_log& operator=(const chat_log&) = delete;
 
-  // Creates "chat.htm" in the folder and writes the head; the output
-  // file's fatal error when it cannot be created.
+  // Creates the page's file and writes the head; the output file's fatal
+  // error ("Couldn't open chat.htm") when it cannot be created.
   void open();
   bool is_open() const { return chatfile.is_open(); }
   // One chat line: raw speaker name and message (starting with ':'), both
@@ -41,6 +44,7 @@ class chat_log {
 
  private:
   int folder;
+  std::string file;
 };
 
 #endif  // MORV_ANALYZELOG_CHAT_LOG_H_

@@ -96,7 +96,7 @@ int sortkey_of_letter(char letter) {
 // An absolute path such as /var/log/games.log names log files; /onr or
 // /top10 (no further slash) and /cfg:/some/file stay options.
 bool is_option(const std::string& upper) {
-  if (upper.empty()) return false;
+  if (upper.empty() || upper == "-") return false;  // "-": standard input
   if (upper[0] == '-') return true;
   if (upper[0] != '/') return false;
   if (upper.compare(0, 5, "/CFG:") == 0) return true;
@@ -173,6 +173,7 @@ void configdata::apply_option(int number, const std::string& argument,
     case OPT_CFG:
       // The file name keeps its letter case.
       cfg_filename = argument.substr(argument.find(':') + 1);
+      cfg_named = true;
       break;
     case OPT_GAMES_PER_FILE:
       games_per_file = number_after_colon(upper);

@@ -74,6 +74,12 @@ class configdata {
   // or, when json_path is empty, to morv.json in the output folder.
   bool json_export = false;
   std::string json_path;
+  // --quiet (also implied by --json=-): nothing on standard output.
+  bool quiet = false;
+  // --config=FILE names cfg_filename and requires it to exist; -cfg:FILE
+  // names it (a missing one gives the defaults).
+  bool cfg_required = false;
+  bool cfg_named = false;
   std::string output_directory;             // capacity 256
   // True when the site goes to a folder of its own: output_directory is
   // set and not ".".

@@ -29,8 +29,9 @@ struct held_descriptor {
   int fd;
 };
 
-// Names in folder that match pattern; none when it cannot be listed.
-std::vector<std::string> matching_names(int folder, const char* pattern) {
+}  // namespace
+
+std::vector<std::string> entries_matching(int folder, const char* pattern) {
   std::vector<std::string> names;
   // A descriptor of its own, as closedir closes it, and one that can be
   // read when folder was opened with O_PATH.
@@ -50,6 +51,8 @@ std::vector<std::string> matching_names(int folder, const char* pattern) {
   ::closedir(entries);
   return names;
 }
+
+namespace {
 
 // Opens the folder name in folder to work inside it; -1 when it is no
 // longer the folder that was listed (a link or another entry took its
@@ -83,7 +86,7 @@ void remove_entry(int folder, const std::string& name) {
 }  // namespace
 
 void deltree(int folder, const char* pattern) {
-  for (const std::string& name : matching_names(folder, pattern)) {
+  for (const std::string& name : entries_matching(folder, pattern)) {
     struct stat listed;
     if (::fstatat(folder, name.c_str(), &listed, AT_SYMLINK_NOFOLLOW) != 0) {
       continue;
@@ -96,6 +99,18 @@ void deltree(int folder, const char* pattern) {
     }
     remove_entry(folder, name);
   }
+}
+
+void remove_tree(int folder, const std::string& name) {
+  struct stat listed;
+  if (::fstatat(folder, name.c_str(), &listed, AT_SYMLINK_NOFOLLOW) != 0) {
+    return;
+  }
+  if (S_ISDIR(listed.st_mode)) {
+    held_descriptor inside(enter_folder(folder, name, listed));
+    if (inside.fd >= 0) deltree(inside.fd, "*");
+  }
+  remove_entry(folder, name);
 }
 
 }  // namespace diverse

@@ -4,6 +4,9 @@
 
 #include <fcntl.h>
 
+#include <string>
+#include <vector>
+
 namespace diverse {
 
 // Removes what matches pattern ('*' and '?', letters ignoring case) in the
@@ -18,6 +21,14 @@ void deltree(int folder, const char* pattern);
 
 // The same in the current folder.
 inline void deltree(const char* pattern) { deltree(AT_FDCWD, pattern); }
+
+// Removes the one entry name of folder as deltree removes what it matches,
+// whatever its name (a folder beginning with '.' too).
+void remove_tree(int folder, const std::string& name);
+
+// The names in folder (but "." and "..") that match pattern, in the order
+// the folder lists them; none when it cannot be listed.
+std::vector<std::string> entries_matching(int folder, const char* pattern);
 
 }  // namespace diverse
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -46,7 +47,63 @@ bool match_wildcards(std::string_view pattern, std::string_view name) {
   return p == pattern.size();
 }
 
+// A name as logrotate makes them: the base, and the digits of its ".N" or
+// ".N.gz" suffix ("" for a name without one).
+struct rotated_name {
+  std::string name;
+  std::string base;
+  std::string number;
+};
+
+rotated_name split_rotated(const std::string& name) {
+  std::string_view rest = name;
+  if (rest.ends_with(".gz")) rest.remove_suffix(3);
+  size_t digits = rest.size();
+  while (digits > 0 && rest[digits - 1] >= '0' && rest[digits - 1] <= '9') {
+    --digits;
+  }
+  if (digits == rest.size() || digits < 2 || rest[digits - 1] != '.') {
+    return {name, name, ""};
+  }
+  return {name, std::string(rest.substr(0, digits - 1)),
+          std::string(rest.substr(digits))};
+}
+
+// The numbers written as digits a and b compared: below 0 when a < b.
+int compare_numbers(std::string_view a, std::string_view b) {
+  a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
+  b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  return a.compare(b);
+}
+
+// Oldest first within a group: a higher number, then the base itself.
+bool read_before(const rotated_name& a, const rotated_name& b) {
+  if (a.base != b.base) return a.base < b.base;
+  if (a.number.empty() != b.number.empty()) return b.number.empty();
+  const int order = compare_numbers(a.number, b.number);
+  return order != 0 ? order > 0 : a.name < b.name;
+}
+
 }  // namespace
+
+void sort_rotated_logs(std::vector<std::string>& names) {
+  std::vector<rotated_name> split;
+  std::map<std::string, int> members;
+  for (const std::string& name : names) {
+    split.push_back(split_rotated(name));
+    ++members[split.back().base];
+  }
+  // A name of no group sorts by itself, as if it had no suffix.
+  for (rotated_name& entry : split) {
+    if (members[entry.base] < 2) {
+      entry.base = entry.name;
+      entry.number.clear();
+    }
+  }
+  std::sort(split.begin(), split.end(), read_before);
+  for (size_t i = 0; i < names.size(); ++i) names[i] = std::move(split[i].name);
+}
 
 std::string current_folder() {
   std::error_code error;
@@ -81,6 +138,19 @@ folder_handle& folder_handle::operator=(folder_handle&& other) noexcept {
     fd = std::exchange(other.fd, -1);
   }
   return *this;
+}
+
+bool read_file_at(int folder, const std::string& name, std::string& bytes) {
+  const int file =
+      ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (file < 0) return false;
+  char block[65536];
+  ssize_t n;
+  while ((n = ::read(file, block, sizeof block)) > 0) {
+    bytes.append(block, static_cast<size_t>(n));
+  }
+  ::close(file);
+  return n == 0;
 }
 
 bool is_regular_file(const std::string& path) {

@@ -41,6 +41,10 @@ class folder_handle {
   int fd = -1;
 };
 
+// Reads the whole file name in the folder held as folder into bytes, not
+// following a link at name; false when it cannot be opened or read.
+bool read_file_at(int folder, const std::string& name, std::string& bytes);
+
 // True when path names an existing regular file (links followed).
 bool is_regular_file(const std::string& path);
 
@@ -48,6 +52,17 @@ bool is_regular_file(const std::string& path);
 // '?', letters compared ignoring case), in byte-wise ascending order.
 std::vector<std::string> matching_entries(const std::string& folder,
                                           const std::string& pattern);
+
+// Puts the bare names of one wildcard's matches in the order in which the
+// logs are read: byte-wise ascending, except rotated logs. Names that share
+// a base B and are B itself or B followed by ".N" or ".N.gz" (N one or more
+// digits, logrotate's scheme) form a group when the list holds at least
+// two of them. A group stands where B stands in byte-wise order, and its
+// logs are read oldest first: N descending (as numbers), B itself last,
+// equal numbers in byte-wise order. So games.log.10.gz, games.log.2.gz,
+// games.log.1, games.log, games.log-old; a lone games.log.1 or x.log.1
+// keeps its own place.
+void sort_rotated_logs(std::vector<std::string>& names);
 
 // True when name matches pattern ('*' any run, '?' one character),
 // ignoring the case of A-Z. A pattern ending in ".*" also matches names

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
@@ -18,6 +19,7 @@ namespace {
 constexpr size_t BUFFER_SIZE = size_t{1} << 16;
 
 outputfile* first_open = nullptr;
+std::atomic<bool> making_stopped{false};
 
 bool write_all(int descriptor, const char* data, size_t size) {
   while (size > 0) {
@@ -30,6 +32,17 @@ bool write_all(int descriptor, const char* data, size_t size) {
   return true;
 }
 
+int open_flags(outputfile::open_mode mode) {
+  switch (mode) {
+    case outputfile::open_mode::create:
+      return O_CREAT | O_EXCL | O_NOFOLLOW;
+    case outputfile::open_mode::empty: return O_CREAT | O_TRUNC;
+    case outputfile::open_mode::append: return O_CREAT | O_APPEND;
+    case outputfile::open_mode::write_through: return O_TRUNC;
+  }
+  return 0;
+}
+
 }  // namespace
 
 outputfile::~outputfile() {
@@ -37,33 +50,34 @@ outputfile::~outputfile() {
 }
 
 void outputfile::open_at(int folder, const char* file,
-                         const std::string& shown_name, bool append,
-                         failures mode) {
+                         const std::string& shown_name, open_mode mode,
+                         failures failure_mode) {
   if (open_flag) close();
+  while (making_stopped.load()) ::pause();
   name = shown_name;
-  on_failure = mode;
+  written_total = 0;
+  on_failure = failure_mode;
   kept_result = save_result::saved;
-  const int flags = append ? O_APPEND : O_TRUNC;
-  descriptor =
-      ::openat(folder, file, flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  descriptor = ::openat(folder, file, open_flags(mode) | O_WRONLY | O_CLOEXEC,
+                        0666);
   if (descriptor < 0) {
-    if (mode == failures::kept) {
+    if (failure_mode == failures::kept) {
       kept_result = save_result::not_opened;
       return;  // not open: the text is dropped
     }
     fatal_error("Couldn't open %s", name.c_str());
   }
   start_buffer();
-  if (mode == failures::fatal) link_open();
+  if (failure_mode == failures::fatal) link_open();
 }
 
 int outputfile::open(const char* file) {
-  open_at(AT_FDCWD, file, file);
+  open_at(AT_FDCWD, file, file, open_mode::empty);
   return 0;
 }
 
 int outputfile::open_append(const char* file) {
-  open_at(AT_FDCWD, file, file, true);
+  open_at(AT_FDCWD, file, file, open_mode::append);
   return 0;
 }
 
@@ -129,7 +143,7 @@ void outputfile::append_to(int folder, const char* file,
   if (!in_memory || !open_flag) return;
   move_to_memory();
   outputfile target;
-  target.open_at(folder, file, shown_name, true);
+  target.open_at(folder, file, shown_name, open_mode::append);
   target.write_through(memory);
   target.close();
   close();
@@ -137,6 +151,8 @@ void outputfile::append_to(int folder, const char* file,
 
 void outputfile::report_saving(save_result result,
                                const std::string& file_name) {
+  // The failure's reason stayed with the thread that met it.
+  if (result != save_result::saved) errno = 0;
   if (result == save_result::not_opened) {
     fatal_error("Couldn't open %s", file_name.c_str());
   }
@@ -178,6 +194,7 @@ void outputfile::write_through(std::string_view text) {
   }
   if (text.size() >= BUFFER_SIZE) {
     if (!write_all(descriptor, text.data(), text.size())) fail();
+    written_total += text.size();
     return;
   }
   std::memcpy(next, text.data(), text.size());
@@ -188,6 +205,7 @@ bool outputfile::flush_buffer() {
   char* start = buffer.get();
   size_t size = static_cast<size_t>(next - start);
   next = start;
+  written_total += size;
   return write_all(descriptor, start, size);
 }
 
@@ -220,6 +238,8 @@ void outputfile::unlink_open() {
   if (next_open != nullptr) next_open->previous_open = previous_open;
   previous_open = next_open = nullptr;
 }
+
+void outputfile::stop_making_files() { making_stopped = true; }
 
 // A run that ends through fatal_error leaves its open files as complete as
 // their text so far, and the exit status already tells of the error, so a

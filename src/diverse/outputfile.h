@@ -4,6 +4,7 @@
 #define MORV_DIVERSE_OUTPUTFILE_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -32,11 +33,18 @@ class outputfile {
   // dropped.
   enum class failures { fatal, kept };
   enum class save_result { saved, not_opened, not_written };
+  // How open_at treats what is at the name: create makes a new file (none
+  // may be there, and a link there is not followed), as every file of a
+  // run is first made under a name of its own; empty empties or makes the
+  // file; append appends to it or makes it; write_through writes into what
+  // is there as it is (a device, a pipe), making nothing.
+  enum class open_mode { create, empty, append, write_through };
   // Opens name in the folder held open as folder (AT_FDCWD for the current
-  // folder), emptied, or for appending. Every file of the run is opened
-  // here. shown_name is the file as messages name it.
+  // folder). Every file of the run is opened here. shown_name is the file
+  // as messages name it.
   void open_at(int folder, const char* name, const std::string& shown_name,
-               bool append = false, failures on_failure = failures::fatal);
+               open_mode mode = open_mode::create,
+               failures on_failure = failures::fatal);
   // open_at in the current folder, emptied / for appending. Return 0.
   int open(const char* name);
   int open_append(const char* name);
@@ -73,9 +81,15 @@ class outputfile {
   // Writes value as %lld (and %i, %u for the values they take) would.
   void write_int(long long value);
   bool is_open() const { return open_flag; }
+  // Bytes that went to the file since it was opened.
+  uint64_t bytes_written() const { return written_total; }
   // Writes out what every open file (not in memory) holds; fatal_error
   // calls it before it ends the run.
   static void flush_open_files();
+  // From here on open_at makes no file: a thread that would make one waits
+  // for the process to end, so that what an ending run removes stays
+  // removed.
+  static void stop_making_files();
   const std::string& file_name() const { return name; }
 
  private:
@@ -94,6 +108,7 @@ class outputfile {
   void unlink_open();
 
   int descriptor = -1;
+  uint64_t written_total = 0;
   bool in_memory = false;
   failures on_failure = failures::fatal;
   save_result kept_result = save_result::saved;

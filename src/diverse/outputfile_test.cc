@@ -67,7 +67,7 @@ TEST_F(outputfile_test, kept_failure_is_returned_not_fatal) {
   };
   outputfile file;
   for (const auto& row : rows) {
-    file.open_at(row.folder, row.name, row.name, false,
+    file.open_at(row.folder, row.name, row.name, outputfile::open_mode::empty,
                  outputfile::failures::kept);
     file.write(text);
     file.write("end");

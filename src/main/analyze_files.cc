@@ -1,5 +1,8 @@
 // The analysis: each log file's games read, finished, rendered beside the
 // reader and committed in order; then the pages that need every game.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <memory>
@@ -10,6 +13,7 @@
 #include "analyzelog/chat_log.h"
 #include "diverse/fatal_error.h"
 #include "diverse/folders.h"
+#include "diverse/log_input.h"
 #include "main/morv_main.h"
 #include "output/player_page_writer.h"
 #include "output/site.h"
@@ -41,19 +45,25 @@ void split_log_argument(const std::string& argument, std::string& folder,
   }
 }
 
-int64_t file_size(std::FILE* file) {
-  if (fseeko(file, 0, SEEK_END) != 0) return 0;
-  int64_t size = ftello(file);
-  fseeko(file, 0, SEEK_SET);
-  return size < 0 ? 0 : size;
+// True when entry, listed a moment ago, is gone (a link whose target is
+// missing is still there).
+bool vanished(const std::string& path) {
+  struct stat status;
+  return ::lstat(path.c_str(), &status) != 0 && errno == ENOENT;
+}
+
+void warn_gone(const std::string& path) {
+  warning("logfile %s disappeared before it was read\n", path.c_str());
 }
 
 }  // namespace
 
 void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
-  output = std::make_unique<site>(cfg, diverse::current_folder());
+  if (!output) output = std::make_unique<site>(cfg, diverse::current_folder());
   output->prepare();
-  chatlog = std::make_unique<chat_log>(output->output_folder());
+  chatlog = std::make_unique<chat_log>(
+      output->output_folder(),
+      cfg.write_chatlog ? output->chat_log_file() : "chat.htm");
   totals = std::make_unique<resultdata_total>(cfg);
   rendering =
       std::make_unique<diverse::ordered_queue<std::unique_ptr<game_output>>>();
@@ -74,52 +84,74 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   output->finish_games();
   write_player_pages();
   output->finish_export();
+  output->publish();
   totals.reset();
   chatlog.reset();
   output.reset();
 }
 
 int morv_main::analyze_matching_files(const std::string& log_argument) {
+  if (log_argument == "-") {
+    diverse::log_input input;
+    if (!input.open("-")) fatal_error("Couldn't read standard input");
+    ++logfile_count;
+    analyze("-", input);
+    return 1;
+  }
   std::string folder, pattern;
   split_log_argument(log_argument, folder, pattern);
+  // Files listed by a wildcard may go before they are read (a log rotated
+  // while the ones before it are read): they are skipped with a warning.
+  // A file named as it is must be read.
+  const bool wildcard = pattern.find_first_of("*?") != std::string::npos;
+  std::vector<std::string> names =
+      diverse::matching_entries(folder.empty() ? "." : folder, pattern);
+  diverse::sort_rotated_logs(names);
   int matched = 0;
-  for (const std::string& name :
-       diverse::matching_entries(folder.empty() ? "." : folder, pattern)) {
-    if (name[0] == '.' || !diverse::is_regular_file(folder + name)) continue;
+  for (const std::string& name : names) {
+    if (name[0] == '.') continue;
+    const std::string path = folder + name;
+    if (!diverse::is_regular_file(path)) {
+      if (wildcard && vanished(path)) warn_gone(path);
+      continue;
+    }
+    diverse::log_input input;
+    if (!input.open(path)) {
+      if (!wildcard || errno != ENOENT) {
+        fatal_error("Couldn't open %s", path.c_str());
+      }
+      warn_gone(path);
+      continue;
+    }
     ++matched;
     ++logfile_count;
-    analyze(folder + name);
+    analyze(path, input);
   }
   return matched;
 }
 
-void morv_main::analyze(const std::string& path) {
-  std::FILE* logfile = std::fopen(path.c_str(), "rb");
-  if (logfile == nullptr) {
-    fatal_error("morv_main::analyze - can't open %s", path.c_str());
-  }
-  int64_t size = file_size(logfile);
+void morv_main::analyze(const std::string& path, diverse::log_input& input) {
+  const int64_t size = input.size();
   std::printf("\nParsing %s [%" PRId64 " byte]", path.c_str(), size);
   output->begin_log(path, size);
   std::printf("\n- Writing game stats        ");
 
   auto game = std::make_unique<resultdata>(cfg);
-  auto reader = std::make_unique<analyzelog>(logfile, *game, cfg, *chatlog,
-                                             ignore_events);
+  auto reader = std::make_unique<analyzelog>(input.stream(), *game, cfg,
+                                             *chatlog, ignore_events);
   for (;;) {
     game->reset();
     if (reader->parse() == 0) break;
-    int64_t percent = size > 0 ? reader->position() * 100 / size : 100;
-    std::printf("\b\b\b\b\b\b\b(%3i %%)", static_cast<int>(percent));
+    std::printf("\b\b\b\b\b\b\b(%3i %%)", input.percent(reader->position()));
     if (!game->finish()) continue;
     pass_game(*game, path, totals->add_game(*game));
   }
   commit_pending_games();
+  input.check_end();
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   if (cfg.write_datafile) std::printf("\nWriting morvdata.txt");
   reader.reset();
   game.reset();
-  std::fclose(logfile);
 }
 
 void morv_main::pass_game(const resultdata& game, const std::string& log_path,

@@ -1,15 +1,20 @@
 // The run sequence of morv_main: usage, banner, settings, analysis, timing.
 #include "main/morv_main.h"
 
+#include <pthread.h>
+
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
 
 #include "analyzelog/chat_log.h"
+#include "diverse/fatal_error.h"
 #include "diverse/folders.h"
-#include "output/datafile.h"
 #include "output/page_frame.h"
 #include "output/site.h"
 #include "stats/resultdata_total.h"
@@ -51,6 +56,29 @@ void open_results_page(const configdata& cfg) {
   [[maybe_unused]] int unchecked = std::system(command.c_str());
 }
 
+// SIGINT and SIGTERM end the run as a fatal error does, leaving the
+// published site as it was: one thread waits for them (blocked in every
+// other thread), removes the run's temporary files and exits with 128 and
+// the signal's number.
+void watch_for_signals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) return;
+  try {
+    std::thread([signals] {
+      int received = 0;
+      while (sigwait(&signals, &received) != 0) {
+      }
+      site::remove_temporaries();
+      std::_Exit(128 + received);
+    }).detach();
+  } catch (const std::system_error&) {
+    pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
+  }
+}
+
 }  // namespace
 
 morv_main::morv_main() = default;
@@ -63,21 +91,44 @@ void morv_main::run(int argc, char** argv) {
     if (argument == "--help" || argument == "-h" || argument == "-H") help();
     if (argument == "--version") version();
   }
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--quiet" || argument == "--json=-") set_quiet_console();
+  }
   banner();
   long long start = clock_milliseconds();
   // The first pass lets cfg: choose the configuration file.
   cfg.parse_commandline(argc, argv, true);
+  choose_cfg_file();
   std::printf("\nReading CFG: %s", cfg.cfg_filename.c_str());
+  if (cfg.cfg_required && !diverse::is_regular_file(cfg.cfg_filename)) {
+    usage_error("Couldn't open %s", cfg.cfg_filename.c_str());
+  }
   cfg.read_cfg(cfg.cfg_filename);
   std::printf("\n");
   cfg.parse_commandline(argc, argv);
+  watch_for_signals();
+  set_fatal_cleanup(&site::remove_temporaries);
+  output = std::make_unique<site>(cfg, diverse::current_folder());
   // Each game's block is appended later; start from an empty file.
-  if (cfg.write_datafile) empty_datafile(DATAFILE_NAME);
+  if (cfg.write_datafile) output->start_datafile();
   cfg.print_settings();
   analyze_files(cfg.logfile_args);
   long long end = clock_milliseconds();
   std::printf("\n%.2f seconds elapsed", static_cast<double>(end - start) / 1000.0);
   if (cfg.open_results) open_results_page(cfg);
+}
+
+// Without a file named on the command line or ./morv.cfg, an installed
+// Morv reads the system's configuration when there is one.
+void morv_main::choose_cfg_file() {
+#ifdef MORV_SYSTEM_CONFIG
+  if (cfg.cfg_required || cfg.cfg_named) return;
+  if (!diverse::is_regular_file(cfg.cfg_filename) &&
+      diverse::is_regular_file(MORV_SYSTEM_CONFIG)) {
+    cfg.cfg_filename = MORV_SYSTEM_CONFIG;
+  }
+#endif
 }
 
 void morv_main::usage() {
@@ -86,7 +137,7 @@ void morv_main::usage() {
 }
 
 void morv_main::help() {
-  print_banner_and_usage();
+  banner();
   configdata::print_long_options();
   std::exit(0);
 }

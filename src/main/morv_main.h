@@ -12,6 +12,9 @@
 #include "diverse/ordered_queue.h"
 #include "output/game_output.h"
 
+namespace diverse {
+class log_input;
+}
 class chat_log;
 class resultdata;
 class resultdata_total;
@@ -30,7 +33,8 @@ class morv_main {
   // The run sequence (morv_main.cc). Ends through exit on usage or fatal.
   void run(int argc, char** argv);
   [[noreturn]] void usage();
-  // --help and -h: banner, usage and the long options, exit status 0.
+  // --help and -h: banner and every option in its Linux form, exit
+  // status 0.
   // --version: "morv X.Y.Z" and the credit line, exit status 0.
   [[noreturn]] void help();
   [[noreturn]] void version();
@@ -44,13 +48,18 @@ class morv_main {
 
  private:
   void print_banner_and_usage();
+  void choose_cfg_file();
 
-  // The files that one log file argument names, in byte-wise name order;
-  // returns how many.
+  // The files that one log file argument names, in byte-wise name order
+  // but rotated logs oldest first (diverse::sort_rotated_logs), or
+  // standard input for "-"; returns how many were read. A wildcard match
+  // gone before it is opened is skipped with a warning; a file that cannot
+  // be opened otherwise ends the run.
   int analyze_matching_files(const std::string& log_argument);
-  // One log file, named from the start folder: read, finish, submit and
-  // commit each of its games.
-  void analyze(const std::string& path);
+  // One log, opened as input and named by path ("-" for standard input) on
+  // the console and in the export: read, finish, submit and commit each of
+  // its games. A broken gzip stream ends the run after the games before it.
+  void analyze(const std::string& path, diverse::log_input& input);
   // Numbers a finished game, writes the chat log's next heading, and has
   // the game rendered beside the reader (a large game at once) and
   // committed in order. player_numbers: the run-wide numbers of its

@@ -2,7 +2,10 @@
 #include "main/morv_main.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "test_util.h"
@@ -33,17 +36,71 @@ TEST_F(morv_main_test, usage_help_and_version) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.output.starts_with(std::string(BANNER) + USAGE_START));
   EXPECT_TRUE(run.output.ends_with(USAGE_END)) << run.output;
-  const std::string usage = run.output;
+  // Help lists the options in their Linux form, with spaces, not tabs.
   for (const char* args : {"--help", "-h", "game.log -x --help"}) {
     run = run_morv(folder, args);
     EXPECT_EQ(run.status, 0) << args;
-    EXPECT_TRUE(run.output.starts_with(usage + "\nLong options:\n"))
+    EXPECT_TRUE(run.output.starts_with(std::string(BANNER) +
+                                       "\nUsage: morv [OPTION]... LOGFILE"))
         << args << run.output;
-    EXPECT_NE(run.output.find("--json[=PATH]"), std::string::npos) << args;
+    for (const char* option : {"-cfg:FILE", "C score", "--quiet", "--output="}) {
+      EXPECT_NE(run.output.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(run.output.find('\t'), std::string::npos) << args;
   }
   run = run_morv(folder, "--version");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.output, "morv " MORV_VERSION "\nCopyright (c) the Morv authors\n");
+}
+
+namespace {
+
+// The exit status of morv run with args in folder, standard output and
+// standard error going to out.txt and err.txt there.
+int run_apart(const std::string& folder, const std::string& args) {
+  const std::string command = "cd '" + folder + "' && '" MORV_BINARY "' " +
+                              args + " </dev/null >out.txt 2>err.txt";
+  return WEXITSTATUS(std::system(command.c_str()));
+}
+
+// Whether morv --bogus ends within seconds while its standard input is a
+// pipe that stays open and empty.
+bool ends_with_open_pipe(int seconds) {
+  int ends[2];
+  if (pipe(ends) != 0) return false;
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(ends[0], 0);
+    close(ends[1]);
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) _exit(3);
+    execl(MORV_BINARY, "morv", "--bogus", static_cast<char*>(nullptr));
+    _exit(3);
+  }
+  close(ends[0]);
+  bool ended = false;
+  for (int tenth = 0; tenth < seconds * 10 && !ended; ++tenth) {
+    usleep(100000);
+    ended = waitpid(child, nullptr, WNOHANG) == child;
+  }
+  close(ends[1]);
+  if (!ended) waitpid(child, nullptr, 0);
+  return ended;
+}
+
+}  // namespace
+
+// A quiet run prints nothing on success and its errors, with their reason,
+// on standard error; no error waits for a key unless a person is at a
+// terminal.
+TEST_F(morv_main_test, quiet_runs_and_errors_never_wait) {
+  write_file("g.log", "  0:00 InitGame: \\g_gametype\\0\n  1:00 ShutdownGame:\n");
+  EXPECT_EQ(run_apart(folder, "--quiet g.log"), 0);
+  EXPECT_EQ(read_file("out.txt") + read_file("err.txt"), "");
+  EXPECT_EQ(run_apart(folder, "--quiet --config=none.cfg g.log"), 2);
+  EXPECT_EQ(read_file("out.txt"), "");
+  EXPECT_EQ(read_file("err.txt"),
+            "ERROR: Couldn't open none.cfg: No such file or directory\n");
+  EXPECT_TRUE(ends_with_open_pipe(10));
 }
 
 // An unknown option warns once; the configuration file named is read and
@@ -60,13 +117,12 @@ TEST_F(morv_main_test, run_prints_warnings_cfg_settings_and_limits) {
              "  0:01 ClientUserinfoChanged: 1 n\\C\\t\\0\n"
              "  0:05 Kill: 0 1 10: x\n  1:00 ShutdownGame:\n");
   run_result run = run_morv(folder,
-                            "-x /y - -cfg:my.cfg -b -l -f -d -max_players:7 "
+                            "-x /y -cfg:my.cfg -b -l -f -d -max_players:7 "
                             "-min_kills:3 -min_games:2 -min_playtime:3725 "
                             "-top5 -oPT g.log");
   std::string expected = std::string(BANNER) +
       "WARNING: unknown command line parameter -X\n"
       "WARNING: unknown command line parameter /Y\n"
-      "WARNING: unknown command line parameter -\n"
       "\nReading CFG: my.cfg"
       "\n- output_directory     \"site\""
       "\n- alias                \"A\" \"B\"\n"

@@ -16,7 +16,8 @@ std::unique_ptr<game_output> render_game(const resultdata& game,
   {
     const std::string name = game_page_name(context.number);
     outputfile page;
-    page.open_at(context.games_folder, name.c_str(), name, false,
+    page.open_at(context.games_folder, name.c_str(), name,
+                 outputfile::open_mode::create,
                  outputfile::failures::kept);
     write_game_page(page, game, context.config, context.number);
     page.close();

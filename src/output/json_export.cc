@@ -2,6 +2,8 @@
 // document assembled from it at the end.
 #include "output/json_export.h"
 
+#include <fcntl.h>
+
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -112,20 +114,20 @@ void copy_spool(const std::string& spool_name, outputfile& document) {
 
 }  // namespace
 
-json_export::json_export(const configdata& config, std::string target)
+json_export::json_export(const configdata& config, destination document,
+                         std::string spool_path)
     : config(config),
-      target(std::move(target)),
-      spool_name(this->target + ".games"),
-      part_name(this->target + ".part") {
-  spool.open(spool_name.c_str());
+      document(std::move(document)),
+      spool_name(std::move(spool_path)) {
+  spool.open_at(AT_FDCWD, spool_name.c_str(), spool_name);
 }
 
-// A finished export has removed the spool and renamed the document: only
-// an unfinished one leaves files to remove (the spool closes after that).
 json_export::~json_export() {
   std::error_code ignored;
   std::filesystem::remove(spool_name, ignored);
-  std::filesystem::remove(part_name, ignored);
+  if (!finished && !document.write_through) {
+    std::filesystem::remove(document.path, ignored);
+  }
 }
 
 void json_export::begin_log(const std::string& path, int64_t bytes) {
@@ -145,8 +147,10 @@ void json_export::set_players(std::vector<const player_t*> order) {
 
 uint64_t json_export::finish() {
   spool.close();
-  outputfile document;
-  document.open(part_name.c_str());
+  outputfile file;
+  file.open_at(AT_FDCWD, document.path.c_str(), document.shown,
+               document.write_through ? outputfile::open_mode::write_through
+                                      : outputfile::open_mode::create);
   rapidjson::StringBuffer buffer;
   json_writer writer(buffer);
   writer.StartObject();
@@ -157,26 +161,22 @@ uint64_t json_export::finish() {
   // the writer opens the array and the spool's bytes follow as they stand.
   json_key(writer, "games");
   writer.RawValue("[", 1, rapidjson::kArrayType);
-  move_json(buffer, document);
-  copy_spool(spool_name, document);
-  document.write("]");
+  move_json(buffer, file);
+  copy_spool(spool_name, file);
+  file.write("]");
   json_key(writer, "players");
   writer.StartArray();
   for (const player_t* player : players) {
     write_json_player(writer, *player, config);
-    if (buffer.GetSize() >= BLOCK) move_json(buffer, document);
+    if (buffer.GetSize() >= BLOCK) move_json(buffer, file);
   }
   writer.EndArray();
   writer.EndObject();
-  move_json(buffer, document);
-  document.write("\n");
-  document.close();
-
-  if (std::rename(part_name.c_str(), target.c_str()) != 0) {
-    fatal_error("Couldn't write %s", target.c_str());
-  }
+  move_json(buffer, file);
+  file.write("\n");
+  file.close();
+  const uint64_t size = file.bytes_written();
+  finished = true;
   std::remove(spool_name.c_str());
-  std::error_code error;
-  const uintmax_t size = std::filesystem::file_size(target, error);
-  return error ? 0 : static_cast<uint64_t>(size);
+  return size;
 }

@@ -14,10 +14,8 @@ class player_t;
 
 // One per run with --json, owned by the driver. The document lists the
 // logs, with their game counts, before the games, so each game goes to a
-// spool file beside the target as its page is written, and finish
-// assembles the document with the spool copied in blocks: memory holds one
-// game at a time. The document is written under a temporary
-// name and renamed, so an earlier export stays whole until the new one is.
+// spool file as its page is written, and finish assembles the document
+// with the spool copied in blocks: memory holds one game at a time.
 class json_export {
  public:
   // A log file read: its path as given, its size, its games with a page.
@@ -27,11 +25,22 @@ class json_export {
     int games;
   };
 
-  // target: the document's path, absolute (the run changes folders).
-  // Opens the spool target + ".games"; fatal "Couldn't open %s".
-  json_export(const configdata& config, std::string target);
-  // Removes the spool and the partial document of an export that did not
-  // finish (a fatal error in a test or fuzz run).
+  // Where the document goes: a file made under a name of its own (which
+  // the caller renames into place), or a file written through as it is
+  // (a device, standard output through /dev/fd). shown names the
+  // document in messages.
+  struct destination {
+    std::string path;
+    bool write_through;
+    std::string shown;
+  };
+  // Opens the spool, a file of its own at spool_path; fatal "Couldn't open
+  // %s".
+  json_export(const configdata& config, destination document,
+              std::string spool_path);
+  // Removes the spool, and the document of an export that did not finish
+  // when it was made under a name of its own (a fatal error in a test or
+  // fuzz run).
   ~json_export();
   json_export(const json_export&) = delete;
   json_export& operator=(const json_export&) = delete;
@@ -45,17 +54,17 @@ class json_export {
   // players.htm; they must live until finish.
   void set_players(std::vector<const player_t*> order);
   // Writes the document (run-wide players in the order set, with their
-  // opponents, which must be finished for every player) and renames it to
-  // the target; fatal "Couldn't write %s" when it cannot be completed, or
+  // opponents, which must be finished for every player) and removes the
+  // spool; fatal "Couldn't write %s" when it cannot be completed, or
   // "Couldn't read %s" with the spool when that cannot be read back.
   // Returns its size in bytes.
   uint64_t finish();
 
  private:
   const configdata& config;
-  const std::string target;
+  const destination document;
   const std::string spool_name;
-  const std::string part_name;
+  bool finished = false;
   outputfile spool;
   int spooled_games = 0;
   std::vector<log_entry> logs;

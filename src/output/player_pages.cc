@@ -32,7 +32,8 @@ outputfile::save_result save_player_page(int folder,
                                          const player_t& player) {
   const std::string name = player_page_name(player);
   outputfile page;
-  page.open_at(folder, name.c_str(), name, false, outputfile::failures::kept);
+  page.open_at(folder, name.c_str(), name, outputfile::open_mode::create,
+               outputfile::failures::kept);
   write_player_page(page, totals, config, player);
   page.close();
   return page.result();
