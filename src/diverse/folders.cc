@@ -105,12 +105,6 @@ void sort_rotated_logs(std::vector<std::string>& names) {
   for (size_t i = 0; i < names.size(); ++i) names[i] = std::move(split[i].name);
 }
 
-std::string current_folder() {
-  std::error_code error;
-  fs::path path = fs::current_path(error);
-  return error ? std::string() : path.string();
-}
-
 bool make_folders(const std::string& path) {
   std::error_code error;
   return fs::create_directories(path, error) && !error;

@@ -10,9 +10,6 @@
 
 namespace diverse {
 
-// The process's current folder ("" when it cannot be read).
-std::string current_folder();
-
 // Creates path with its missing parent folders (as mkdir -p); false when
 // nothing was created.
 bool make_folders(const std::string& path);

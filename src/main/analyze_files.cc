@@ -59,7 +59,7 @@ void warn_gone(const std::string& path) {
 }  // namespace
 
 void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
-  if (!output) output = std::make_unique<site>(cfg, diverse::current_folder());
+  if (!output) output = std::make_unique<site>(cfg);
   output->prepare();
   chatlog = std::make_unique<chat_log>(
       output->output_folder(),

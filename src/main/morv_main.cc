@@ -109,7 +109,7 @@ void morv_main::run(int argc, char** argv) {
   cfg.parse_commandline(argc, argv);
   watch_for_signals();
   set_fatal_cleanup(&site::remove_temporaries);
-  output = std::make_unique<site>(cfg, diverse::current_folder());
+  output = std::make_unique<site>(cfg);
   // Each game's block is appended later; start from an empty file.
   if (cfg.write_datafile) output->start_datafile();
   cfg.print_settings();

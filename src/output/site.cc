@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <utility>
@@ -84,10 +85,12 @@ std::string temporary_prefix(long pid) {
 // this process's, or (stale) those of processes that no longer run.
 void remove_temporaries_in(int folder, bool stale) {
   const std::string own = temporary_prefix(::getpid());
-  for (const std::string& name : diverse::entries_matching(folder, ".morv-tmp-*")) {
+  for (const std::string& name :
+       diverse::entries_matching(folder, ".morv-tmp-*")) {
     if (stale) {
-      const long pid = std::atol(name.c_str() + 10);
-      if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) {
+      const long pid = std::atol(name.c_str() + std::strlen(".morv-tmp-"));
+      if (pid <= 0 ||
+          (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) {
         diverse::remove_tree(folder, name);
       }
     } else if (name.starts_with(own)) {
@@ -102,13 +105,10 @@ bool same_folder(int a, int b) {
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-
 }  // namespace
 
-site::site(configdata& config, std::string start_folder)
-    : config(config),
-      start_folder(std::move(start_folder)),
-      prefix(temporary_prefix(::getpid())) {}
+site::site(configdata& config)
+    : config(config), prefix(temporary_prefix(::getpid())) {}
 
 site::~site() {
   if (lock >= 0) ::close(lock);
@@ -144,8 +144,11 @@ void site::remove_temporaries() {
   for (int round = 0; round < 1000; ++round) {
     remove_temporaries_in(AT_FDCWD, false);
     if (folder >= 0) remove_temporaries_in(folder, false);
-    if (diverse::entries_matching(AT_FDCWD, own.c_str()).empty() &&
-        (folder < 0 || diverse::entries_matching(folder, own.c_str()).empty())) {
+    const bool start_clean =
+        diverse::entries_matching(AT_FDCWD, own.c_str()).empty();
+    if (start_clean &&
+        (folder < 0 ||
+         diverse::entries_matching(folder, own.c_str()).empty())) {
       break;
     }
   }
@@ -236,12 +239,12 @@ void site::start_export() {
   if (!document.write_through) {
     const size_t slash = json_target.find_last_of('/');
     const size_t base = slash == std::string::npos ? 0 : slash + 1;
-    json_temporary = json_target.substr(0, base) + prefix +
-                     json_target.substr(base);
+    json_temporary =
+        json_target.substr(0, base) + prefix + json_target.substr(base);
     document.path = json_temporary;
   }
-  json = std::make_unique<json_export>(
-      config, document, shown(prefix + JSON_NAME + ".games"));
+  json = std::make_unique<json_export>(config, document,
+                                       shown(prefix + JSON_NAME + ".games"));
 }
 
 void site::begin_log(const std::string& path, int64_t bytes) {
@@ -273,9 +276,9 @@ void site::commit_game(game_output& game) {
   if (json) json->add_game(game.json_game);
   if (config.write_datafile) {
     outputfile file;
-    open_datafile(output.descriptor(), file,
-                  output_is_start ? start_datafile_started
-                                  : output_datafile_started);
+    open_datafile(
+        output.descriptor(), file,
+        output_is_start ? start_datafile_started : output_datafile_started);
     game.player_lines.copy_to(file);
   }
   if (game.number % per_page == 0) finish_game_list_page();
@@ -452,8 +455,8 @@ void site::remove_stale_files() {
     if (end == std::string::npos) end = previous.size();
     const std::string name = previous.substr(start, end - start);
     start = end + 1;
-    if (name.empty() || name == STYLESHEET || name.find('/') != std::string::npos ||
-        name[0] == '.') {
+    if (name.empty() || name == STYLESHEET ||
+        name.find('/') != std::string::npos || name[0] == '.') {
       continue;
     }
     bool kept = false;

@@ -36,8 +36,7 @@ struct run_rankings;
 class site {
  public:
   // config: the run's settings; css_present is settled by prepare.
-  // start_folder: the start folder's absolute path, for the export.
-  site(configdata& config, std::string start_folder);
+  explicit site(configdata& config);
   ~site();
   site(const site&) = delete;
   site& operator=(const site&) = delete;
@@ -106,7 +105,6 @@ class site {
   void remove_stale_files();
 
   configdata& config;
-  const std::string start_folder;
   const std::string prefix;  // of temporary names
   diverse::folder_handle output;
   diverse::folder_handle games;
