@@ -23,7 +23,8 @@ TEST(folders_test, rotated_logs_are_read_oldest_first) {
       // The group stands where its base does; other names keep their order.
       {{"a.log", "games.log", "games.log-old", "games.log.1", "z.log"},
        {"a.log", "games.log.1", "games.log", "games.log-old", "z.log"}},
-      {{"q.log.1", "q.log.2.gz", "q.log.x"}, {"q.log.2.gz", "q.log.1", "q.log.x"}},
+      {{"q.log.1", "q.log.2.gz", "q.log.x"},
+       {"q.log.2.gz", "q.log.1", "q.log.x"}},
       // A lone numbered name, and suffixes that are no numbers.
       {{"b.1.gz", "server-x", "server.3", "x.log", "x.log.1a", "x.log.gz"},
        {"b.1.gz", "server-x", "server.3", "x.log", "x.log.1a", "x.log.gz"}},

@@ -85,8 +85,8 @@ bool log_input::open_compressed(int descriptor) {
     return false;
   }
   ::gzbuffer(compressed, GZIP_BUFFER);
-  static const cookie_io_functions_t functions = {
-      read_compressed, nullptr, nullptr, close_compressed};
+  static const cookie_io_functions_t functions = {read_compressed, nullptr,
+                                                  nullptr, close_compressed};
   file = ::fopencookie(this, "rb", functions);
   if (file == nullptr) {
     const int reason = errno;
@@ -123,8 +123,9 @@ void log_input::check_end() const {
 // keeps no reason of its own); check_end reports it after the reader.
 ssize_t log_input::read_compressed(void* cookie, char* buffer, size_t size) {
   auto* input = static_cast<log_input*>(cookie);
-  const int got = ::gzread(input->compressed, buffer,
-                           static_cast<unsigned>(std::min<size_t>(size, INT_MAX)));
+  const int got =
+      ::gzread(input->compressed, buffer,
+               static_cast<unsigned>(std::min<size_t>(size, INT_MAX)));
   if (got > 0) return got;
   const int reason = errno;
   // A stream cut short ends like a whole one (0), with Z_BUF_ERROR.

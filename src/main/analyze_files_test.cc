@@ -3,8 +3,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <regex>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "test_util.h"
 
@@ -28,7 +31,8 @@ class analyze_files_test : public temp_folder_test {};
 
 // Writes bytes to path as gzip members, one per part, as `cat a.gz b.gz`
 // would join them.
-void write_gzip(const std::string& path, const std::vector<std::string>& parts) {
+void write_gzip(const std::string& path,
+                const std::vector<std::string>& parts) {
   for (const std::string& part : parts) {
     gzFile file = gzopen(path.c_str(), &part == &parts[0] ? "wb" : "ab");
     ASSERT_EQ(gzwrite(file, part.data(), static_cast<unsigned>(part.size())),
@@ -117,7 +121,8 @@ TEST_F(analyze_files_test, gzip_and_standard_input_read_as_the_log) {
                                 runs[i].log + " | " +
                                 (prefix != nullptr ? prefix : "") +
                                 " '" MORV_BINARY "' - -l >console 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << read_file(run_folder + "/console");
+    ASSERT_EQ(std::system(command.c_str()), 0)
+        << read_file(run_folder + "/console");
     consoles[i] = read_file(run_folder + "/console");
   }
   EXPECT_NE(consoles[1].find("\nParsing games.log.gz [" +
