@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -41,6 +42,10 @@ std::string pretty(const rapidjson::Document& document) {
 
 std::string text_of(const json& value) {
   return std::string(value.GetString(), value.GetStringLength());
+}
+
+std::string number_text(const json& value) {
+  return value.IsNull() ? "null" : std::to_string(value.GetInt());
 }
 
 std::string fixed(double value, int decimals) {
@@ -190,35 +195,57 @@ INSTANTIATE_TEST_SUITE_P(recordings, json_golden_test,
 
 // Latin-1, UTF-8, control characters, a quote, markup, a cut sequence, an
 // overlong form, a surrogate and a code point above U+10FFFF in names, the
-// map and the game name: valid UTF-8 is kept, any other byte read as Latin-1.
+// map, the game and server names: valid UTF-8 is kept, any other byte read
+// as Latin-1, and the plain name is the name less its colour codes. The log
+// is named with its folder, which the export leaves out; -min_kills:1 leaves
+// the player without kills unlisted, so that player's number is null.
 TEST_F(json_export_test, hostile_bytes_give_valid_json) {
   write_file("hostile.log",
              "  0:00 InitGame: \\g_gametype\\0\\mapname\\Q3DM\xFF\x01\\"
-             "gamename\\base\x1b[31m\n"
+             "gamename\\base\x1b[31m\\sv_hostname\\^1H\xE9\n"
+             "  0:00 ServerTime:\t20260301211405\t21:14:05 (1 Mar 2026)\n"
              "  0:01 ClientConnect: 0\n"
              "  0:01 ClientUserinfoChanged: 0 n\\Caf\xE9\x01\\t\\0\n"
              "  0:01 ClientConnect: 1\n"
              "  0:01 ClientUserinfoChanged: 1 n\\^1Ok\xC3\xA9\"<\xE2\x82\\t\\0\n"
              "  0:01 ClientConnect: 2\n"
              "  0:01 ClientUserinfoChanged: 2 n\\\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\x7f\\t\\0\n"
+             "  0:01 ClientConnect: 3\n"
+             "  0:01 ClientUserinfoChanged: 3 n\\^1\xC3^2\xA9\\t\\0\n"
              "  0:30 Kill: 0 1 10: x\n"
              "  0:40 Kill: 2 0 10: x\n"
+             "  0:50 Kill: 3 2 10: x\n"
              "  1:00 ShutdownGame:\n");
-  ASSERT_EQ(run_morv(folder, "hostile.log --json").status, 0);
+  const std::string log =
+      "../" + fs::path(folder).filename().string() + "/hostile.log";
+  ASSERT_EQ(run_morv(folder, "-min_kills:1 " + log + " --json").status, 0);
   rapidjson::Document document;
   ASSERT_TRUE(parses("morv.json", document));
+  EXPECT_EQ(text_of(document["logs"][0]["path"]), "hostile.log");
   const json& game = document["games"][0];
-  EXPECT_EQ(text_of(game["map"]), "q3dm\xC3\xBF\x01");
-  EXPECT_EQ(text_of(game["gamename"]), "base\x1b[31m");
+  EXPECT_EQ(text_of(game["log"]) + "|" + text_of(game["map"]) + "|" +
+                text_of(game["gamename"]) + "|" + text_of(game["hostname"]) +
+                "|" + text_of(game["started"]) + "|" +
+                std::to_string(game["duration"].GetInt()),
+            "hostile.log|q3dm\xC3\xBF\x01|base\x1b[31m|^1H\xC3\xA9|"
+            "2026-03-01T21:14:05|60");
+  std::map<std::string, std::string> numbers;  // name to run-wide number
+  for (const json& player : document["players"].GetArray()) {
+    numbers[text_of(player["name"])] = number_text(player["number"]);
+  }
   std::set<std::string> names;
   for (const json& player : game["players"].GetArray()) {
-    names.insert(text_of(player["name"]) + "|" + text_of(player["plain"]));
+    const std::string number = number_text(player["number"]);
+    EXPECT_EQ(number, numbers[text_of(player["name"])]);
+    names.insert(text_of(player["name"]) + "|" + text_of(player["plain"]) +
+                 "|" + (number == "null" ? number : "listed"));
   }
   EXPECT_EQ(names, (std::set<std::string>{
-                       "Caf\xC3\xA9\x01|Caf\xC3\xA9\x01",
+                       "Caf\xC3\xA9\x01|Caf\xC3\xA9\x01|listed",
                        "\xC3\x80\xC2\xAF\xC3\xAD\xC2\xA0\xC2\x80\xC3\xB4\xC2\x90\xC2\x80\xC2\x80\x7f|"
-                       "\xC3\x80\xC2\xAF\xC3\xAD\xC2\xA0\xC2\x80\xC3\xB4\xC2\x90\xC2\x80\xC2\x80\x7f",
-                       "^1Ok\xC3\xA9\"<\xC3\xA2\xC2\x82|Ok\xC3\xA9\"<\xC3\xA2\xC2\x82"}));
+                       "\xC3\x80\xC2\xAF\xC3\xAD\xC2\xA0\xC2\x80\xC3\xB4\xC2\x90\xC2\x80\xC2\x80\x7f|listed",
+                       "^1Ok\xC3\xA9\"<\xC3\xA2\xC2\x82|Ok\xC3\xA9\"<\xC3\xA2\xC2\x82|null",
+                       "^1\xC3\x83^2\xC2\xA9|\xC3\x83\xC2\xA9|listed"}));
 }
 
 }  // namespace

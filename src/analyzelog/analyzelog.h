@@ -102,6 +102,7 @@ class analyzelog {
   int handle_score();
   int handle_initgame();
   void store_setting(std::string_view key, std::string_view value);
+  int handle_servertime();
   int handle_warmup();
   int handle_game_start();
   int handle_game_end();

@@ -1,4 +1,5 @@
 // The keyword dispatch of the log reader and the handler of every event.
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,43 @@ std::string_view field(std::string_view text) {
   return text.substr(0, analyzelog::MAX_FIELD);
 }
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// A wall-clock time as ServerTime: gives it ("20200319205438", more text
+// may follow) or g_timestamp ("2020-03-19 20:54:38"), in ISO 8601
+// ("2020-03-19T20:54:38"); "" for any other text or a field out of range.
+std::string wall_clock(std::string_view text) {
+  static constexpr std::string_view dashed = "0000-00-00 00:00:00";
+  std::string digits;
+  if (text.size() > 4 && text[4] == '-') {
+    if (text.size() != dashed.size()) return "";
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (dashed[i] != '0' ? text[i] != dashed[i] : !is_digit(text[i])) {
+        return "";
+      }
+      if (dashed[i] == '0') digits += text[i];
+    }
+  } else {
+    digits.assign(text.substr(0, 14));
+    if (digits.size() < 14 || (text.size() > 14 && is_digit(text[14]))) {
+      return "";
+    }
+    for (char c : digits) {
+      if (!is_digit(c)) return "";
+    }
+  }
+  auto number = [&](size_t at) {
+    return (digits[at] - '0') * 10 + (digits[at + 1] - '0');
+  };
+  if (number(4) < 1 || number(4) > 12 || number(6) < 1 || number(6) > 31 ||
+      number(8) > 23 || number(10) > 59 || number(12) > 60) {
+    return "";
+  }
+  return digits.substr(0, 4) + "-" + digits.substr(4, 2) + "-" +
+         digits.substr(6, 2) + "T" + digits.substr(8, 2) + ":" +
+         digits.substr(10, 2) + ":" + digits.substr(12, 2);
+}
+
 }  // namespace
 
 // Compared in this order; the first match decides.
@@ -41,6 +79,7 @@ const analyzelog::event_rule analyzelog::dispatch_table[] = {
     {"Game_End:", false, false, &analyzelog::handle_game_end},
     {"Exit:", false, false, &analyzelog::handle_exit},
     {"ShutdownGame:", false, false, &analyzelog::handle_shutdown},
+    {"ServerTime:", true, false, &analyzelog::handle_servertime},
 };
 
 int analyzelog::dispatch(std::string_view word) {
@@ -53,6 +92,9 @@ int analyzelog::dispatch(std::string_view word) {
                              : word == rule.keyword;
     if (!match) continue;
     if (rule.skipped_while_ignoring && ignore_events) return 0;
+    // Text may follow a prefix keyword without a blank ("ServerTime:\t"):
+    // its handler reads on from the keyword's end.
+    if (rule.prefix) scan = word.data() + std::strlen(rule.keyword);
     return (this->*rule.handler)();
   }
   return 0;
@@ -136,7 +178,10 @@ int analyzelog::handle_score() {
 int analyzelog::handle_initgame() {
   ignore_events = result.gametype == 1 && exit_seen;
   exit_seen = false;
-  result.start_game(line_time());
+  result.init_time = line_time();
+  result.start_game(result.init_time);
+  result.hostname.clear();
+  result.started.clear();
   std::string_view value;
   do {
     std::string_view key = next_view('\\');
@@ -157,7 +202,17 @@ void analyzelog::store_setting(std::string_view key, std::string_view value) {
     result.timelimit = diverse::string_to_int(value);
   } else if (key == "g_gametype") {
     result.set_gametype(diverse::string_to_int(value));
+  } else if (key == "sv_hostname") {
+    result.hostname.assign(value);
+  } else if (key == "g_timestamp") {
+    result.started = wall_clock(value);
   }
+}
+
+// The first wall-clock time after InitGame tells when the game started.
+int analyzelog::handle_servertime() {
+  if (result.started.empty()) result.started = wall_clock(next_view('\t'));
+  return 0;
 }
 
 int analyzelog::handle_warmup() {
@@ -183,6 +238,10 @@ int analyzelog::handle_exit() {
 }
 
 int analyzelog::handle_shutdown() {
-  result.end_game(line_time());
+  const int time = line_time();
+  result.end_game(time);
+  if (result.init_time >= 0 && time >= result.init_time) {
+    result.duration = time - result.init_time;
+  }
   return 1;
 }

@@ -76,6 +76,43 @@ TEST_F(event_handlers_test, initgame_settings) {
   }
 }
 
+// {a game's lines before "  2:05 ShutdownGame:", "started|duration|hostname"}:
+// the wall-clock start from g_timestamp or the first ServerTime: line after
+// InitGame, the span from InitGame, the server's name; each InitGame starts
+// them afresh.
+TEST_F(event_handlers_test, start_span_and_hostname) {
+  const struct {
+    std::string lines;
+    std::string game;
+  } rows[] = {
+      {"  0:05 InitGame: \\sv_hostname\\^1My ^7Q3\\g_gametype\\0\n"
+       "  0:05 ServerTime:\t20200319205438\t20:54:38 (19 Mar 2020)\n",
+       "2020-03-19T20:54:38|120|^1My ^7Q3"},
+      {"  0:05 ClientConnect: 1\n", "|-1|"},  // no InitGame
+      {"  0:05 InitGame: \\g_timestamp\\2012-06-17 06:45:24\n"
+       "  0:05 ServerTime: 20151220211609 21:16:09 (20 Dec 2015)\n",
+       "2012-06-17T06:45:24|120|"},
+      {"  0:05 InitGame: \\x\\1\n  0:05 ServerTime: 20151220211609 21:16:09\n"
+       "  0:09 ServerTime: 20151220211613\n",
+       "2015-12-20T21:16:09|120|"},
+      {"  0:05 InitGame: \\g_timestamp\\2012-13-17 06:45:24\n"
+       "  0:05 ServerTime: 2015122021160\n  0:06 ServerTime: 201512202116090\n",
+       "|120|"},
+      {"  0:00 ServerTime: 20151220211609\n  0:00 InitGame: \\sv_hostname\\A\n"
+       "  0:10 InitGame: \\x\\1\n",
+       "|115|"},
+      {"  3:00 InitGame: \\x\\1\n", "|-1|"},  // time runs backwards
+  };
+  for (const auto& row : rows) {
+    open_log(row.lines + "  2:05 ShutdownGame:\n");
+    ASSERT_EQ(next_game(), 1) << row.lines;
+    EXPECT_EQ(game->started + "|" + std::to_string(game->duration) + "|" +
+                  game->hostname,
+              row.game)
+        << row.lines;
+  }
+}
+
 // Pickups count whatever the spacing and line end; a slot beyond the
 // table and one that sent no settings warn.
 TEST_F(event_handlers_test, item_lines) {

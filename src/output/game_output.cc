@@ -34,7 +34,7 @@ std::unique_ptr<game_output> render_game(const resultdata& game,
     rapidjson::StringBuffer buffer;
     json_writer writer(buffer);
     write_json_game(writer, game, context.config, context.number,
-                    context.log_path);
+                    context.log_path, context.player_numbers);
     move_json(buffer, output->json_game);
   }
   return output;

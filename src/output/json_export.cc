@@ -5,6 +5,8 @@
 #include <fcntl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -15,6 +17,7 @@
 #include "config/configdata.h"
 #include "config/sortkey.h"
 #include "diverse/fatal_error.h"
+#include "output/json_text.h"
 #include "output/json_writer.h"
 #include "stats/player_t.h"
 
@@ -22,7 +25,7 @@ namespace {
 
 // The version of the document's layout; raised when a field changes its
 // meaning or goes away (new fields keep it).
-constexpr int FORMAT = 1;
+constexpr int FORMAT = 2;
 // The text gathered before it goes to the file.
 constexpr size_t BLOCK = size_t{1} << 16;
 
@@ -98,14 +101,60 @@ void write_logs(json_writer& writer,
   writer.EndArray();
 }
 
-// Appends the spool's bytes to the document in blocks.
-void copy_spool(const std::string& spool_name, outputfile& document) {
+// The spooled games' text with each pair of player marks replaced by the
+// number between them, or null when listed says that player has no page.
+// Fed in blocks, as they come: a mark may straddle two blocks.
+class player_mark_filter {
+ public:
+  player_mark_filter(outputfile& document, const std::vector<bool>& listed)
+      : document(document), listed(listed) {}
+
+  void write(const char* text, size_t size) {
+    const char* const end = text + size;
+    while (text < end) {
+      if (!in_mark) {
+        const size_t left = static_cast<size_t>(end - text);
+        const char* mark =
+            static_cast<const char*>(std::memchr(text, PLAYER_MARK, left));
+        if (mark == nullptr) {
+          document.write(std::string_view(text, left));
+          break;
+        }
+        document.write(
+            std::string_view(text, static_cast<size_t>(mark - text)));
+        text = mark;
+        in_mark = true;
+        digits.clear();
+      } else if (*text != PLAYER_MARK) {
+        digits += *text;
+      } else {
+        const size_t number = std::strtoul(digits.c_str(), nullptr, 10);
+        const bool shown = number < listed.size() && listed[number];
+        document.write(shown ? std::string_view(digits) : "null");
+        in_mark = false;
+      }
+      ++text;
+    }
+  }
+
+ private:
+  outputfile& document;
+  const std::vector<bool>& listed;
+  bool in_mark = false;
+  std::string digits;
+};
+
+// Appends the spool's bytes to the document in blocks, the player marks
+// replaced.
+void copy_spool(const std::string& spool_name, outputfile& document,
+                const std::vector<bool>& listed) {
   std::FILE* spool = std::fopen(spool_name.c_str(), "rb");
   if (spool == nullptr) fatal_error("Couldn't open %s", spool_name.c_str());
+  player_mark_filter filter(document, listed);
   char block[BLOCK];
   size_t size;
   while ((size = std::fread(block, 1, sizeof block, spool)) > 0) {
-    document.write(std::string_view(block, size));
+    filter.write(block, size);
   }
   const bool failed = std::ferror(spool) != 0;
   std::fclose(spool);
@@ -131,7 +180,7 @@ json_export::~json_export() {
 }
 
 void json_export::begin_log(const std::string& path, int64_t bytes) {
-  logs.push_back({path, bytes, 0});
+  logs.push_back({std::string(json_log_name(path)), bytes, 0});
 }
 
 void json_export::add_game(outputfile& json_object) {
@@ -162,7 +211,14 @@ uint64_t json_export::finish() {
   json_key(writer, "games");
   writer.RawValue("[", 1, rapidjson::kArrayType);
   move_json(buffer, file);
-  copy_spool(spool_name, file);
+  // A player is listed (has a page) once the rankings are made.
+  std::vector<bool> listed;
+  for (const player_t* player : players) {
+    const size_t number = static_cast<size_t>(player->number);
+    if (listed.size() <= number) listed.resize(number + 1);
+    listed[number] = player->listed;
+  }
+  copy_spool(spool_name, file, listed);
   file.write("]");
   json_key(writer, "players");
   writer.StartArray();

@@ -15,10 +15,12 @@ class player_t;
 // One per run with --json, owned by the driver. The document lists the
 // logs, with their game counts, before the games, so each game goes to a
 // spool file as its page is written, and finish assembles the document
-// with the spool copied in blocks: memory holds one game at a time.
+// with the spool copied in blocks: memory holds one game at a time. The
+// games' players carry their run-wide numbers as marks (PLAYER_MARK),
+// which finish replaces once the rankings have said who is listed.
 class json_export {
  public:
-  // A log file read: its path as given, its size, its games with a page.
+  // A log file read: its file name, its size, its games with a page.
   struct log_entry {
     std::string path;
     int64_t bytes;
@@ -45,13 +47,15 @@ class json_export {
   json_export(const json_export&) = delete;
   json_export& operator=(const json_export&) = delete;
 
-  // The next log file, its path as given and its size; its games follow.
+  // The next log file, its path as given (the export keeps its file name
+  // only) and its size; its games follow.
   void begin_log(const std::string& path, int64_t bytes);
   // Spools a game's JSON object (in memory, and closed here), rendered
   // with the game's page, as the next game of the current log.
   void add_game(outputfile& json_object);
   // The run-wide players in the order the document lists them, that of
-  // players.htm; they must live until finish.
+  // players.htm: every player, each with its number and listed flag final
+  // (the games' player numbers go by them); they must live until finish.
   void set_players(std::vector<const player_t*> order);
   // Writes the document (run-wide players in the order set, with their
   // opponents, which must be finished for every player) and removes the

@@ -1,8 +1,11 @@
 // One game of the export: settings, teams in the Teams table's order,
 // players in the kill chart's order, and the kill matrix.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "config/configdata.h"
+#include "output/json_text.h"
 #include "output/json_writer.h"
 #include "stats/resultdata.h"
 #include "stats/weapons.h"
@@ -100,11 +103,24 @@ void write_pickups(json_writer& writer, const player_t& player) {
   writer.EndObject();
 }
 
+// The run-wide number goes in as marks that the export replaces (by the
+// number, or null for a player without a page).
+void write_player_number(json_writer& writer, int number) {
+  json_key(writer, "number");
+  if (number <= 0) {
+    writer.Null();
+    return;
+  }
+  const std::string marked = PLAYER_MARK + std::to_string(number) + PLAYER_MARK;
+  writer.RawValue(marked.data(), marked.size(), rapidjson::kNumberType);
+}
+
 void write_game_player(json_writer& writer, const player_t& player,
-                       const configdata& config, int position) {
+                       const configdata& config, int position, int number) {
   writer.StartObject();
   json_key(writer, "position");
   writer.Int(position);
+  write_player_number(writer, number);
   json_key(writer, "name");
   write_json_text(writer, player.name);
   json_key(writer, "plain");
@@ -159,12 +175,28 @@ void write_kill_matrix(json_writer& writer, const resultdata& game) {
 
 void write_json_game(json_writer& writer, const resultdata& game,
                      const configdata& config, int number,
-                     std::string_view log_path) {
+                     std::string_view log_path,
+                     const std::vector<int>& player_numbers) {
   writer.StartObject();
   json_key(writer, "number");
   writer.Int(number);
   json_key(writer, "log");
-  write_json_text(writer, log_path);
+  write_json_text(writer, json_log_name(log_path));
+  json_key(writer, "hostname");
+  if (game.hostname.empty()) {
+    writer.Null();
+  } else {
+    write_json_text(writer, game.hostname);
+  }
+  json_key(writer, "started");
+  if (game.started.empty()) {
+    writer.Null();
+  } else {
+    writer.String(game.started.data(),
+                  static_cast<rapidjson::SizeType>(game.started.size()));
+  }
+  json_key(writer, "duration");
+  write_json_optional(writer, game.duration >= 0, game.duration);
   json_key(writer, "map");
   write_json_text(writer, game.mapname);
   json_key(writer, "gametype");
@@ -183,7 +215,9 @@ void write_json_game(json_writer& writer, const resultdata& game,
   json_key(writer, "players");
   writer.StartArray();
   for (int i = 0; i < game.num_players; ++i) {
-    write_game_player(writer, game.get_player(i), config, i + 1);
+    const size_t at = static_cast<size_t>(i);
+    write_game_player(writer, game.get_player(i), config, i + 1,
+                      at < player_numbers.size() ? player_numbers[at] : 0);
   }
   writer.EndArray();
   write_kill_matrix(writer, game);

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "config/configdata.h"
-#include "diverse/funname.h"
 #include "output/json_text.h"
 #include "output/json_writer.h"
 #include "output/player_cells.h"
@@ -27,7 +26,8 @@ void write_json_text(json_writer& writer, std::string_view bytes) {
 }
 
 void write_json_plain(json_writer& writer, std::string_view raw_name) {
-  write_json_text(writer, diverse::funname_to_text(raw_name));
+  const std::string plain = json_plain_text(raw_name);
+  writer.String(plain.data(), static_cast<rapidjson::SizeType>(plain.size()));
 }
 
 void write_json_number(json_writer& writer, double value) {

@@ -3,6 +3,8 @@
 
 #include <rapidjson/encodings.h>
 
+#include <algorithm>
+
 namespace {
 
 // A stream over the bytes that yields '\0' past their end, which no
@@ -18,6 +20,13 @@ class bounded_bytes {
   const char* next;
   const char* end;
 };
+
+// The length of the UTF-8 sequence that lead begins (the text is valid).
+size_t sequence_length(unsigned char lead) {
+  if (lead < 0xC0) return 1;
+  if (lead < 0xE0) return 2;
+  return lead < 0xF0 ? 3 : 4;
+}
 
 // One character to UTF-8 output.
 struct string_sink {
@@ -46,4 +55,35 @@ std::string json_text(std::string_view bytes) {
     }
   }
   return result;
+}
+
+std::string json_plain_text(std::string_view raw_name) {
+  // Most names are ASCII, which is UTF-8 as it stands.
+  const bool ascii = std::all_of(raw_name.begin(), raw_name.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  });
+  const std::string decoded = ascii ? std::string() : json_text(raw_name);
+  const std::string_view text = ascii ? raw_name : std::string_view(decoded);
+  std::string plain;
+  plain.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    // Bytes of a multi-byte sequence are never a caret: they pass one by
+    // one.
+    if (text[i] != '^') {
+      plain += text[i++];
+    } else if (i + 1 == text.size()) {
+      ++i;
+    } else if (text[i + 1] == '^') {
+      plain += text[i++];
+    } else {
+      i += 1 + sequence_length(static_cast<unsigned char>(text[i + 1]));
+    }
+  }
+  return plain;
+}
+
+std::string_view json_log_name(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }

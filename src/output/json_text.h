@@ -12,4 +12,15 @@
 // writer escapes them.
 std::string json_text(std::string_view bytes);
 
+// Returns a raw player name as json_text gives it with the colour codes
+// taken out: "^" and the character after it, a whole UTF-8 sequence; of
+// "^^" the first caret shows, and a caret that ends the name shows nothing.
+// So the plain form is the exported name less its codes, whatever bytes
+// the log holds.
+std::string json_plain_text(std::string_view raw_name);
+
+// The file name of a log's path as the export shows it: the folder part
+// left out ("-", standard input, stays "-").
+std::string_view json_log_name(std::string_view path);
+
 #endif  // MORV_OUTPUT_JSON_TEXT_H_

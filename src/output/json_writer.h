@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "diverse/outputfile.h"
 
@@ -34,7 +35,8 @@ inline void json_key(json_writer& writer, const char (&name)[N]) {
 // A text from the log or the configuration as a JSON string (json_text:
 // UTF-8 kept, other bytes as Latin-1; the writer escapes what JSON needs).
 void write_json_text(json_writer& writer, std::string_view bytes);
-// The plain form of a raw player name: colour codes removed, not escaped.
+// The plain form of a raw player name: its text as write_json_text gives
+// it, less the colour codes (json_plain_text).
 void write_json_plain(json_writer& writer, std::string_view raw_name);
 // A number that may be undefined: null instead of NaN or infinity.
 void write_json_number(json_writer& writer, double value);
@@ -50,11 +52,21 @@ void write_json_counts(json_writer& writer, const player_t& player);
 void write_json_weapons(json_writer& writer, const player_t& player,
                         const configdata& config);
 
+// Stands in a game's text for a player's run-wide number, which is known
+// when the game is written but not whether that player is listed: the
+// digits between two marks, in place of the number's value. JSON text
+// never holds the byte raw (the writer escapes control characters in
+// strings), so the export finds every mark and puts the number or null
+// there.
+inline constexpr char PLAYER_MARK = '\x01';
+
 // One finished game (json_game.cc), numbered as its page, read from the
-// log file at log_path.
+// log file at log_path; player_numbers holds the run-wide number of each
+// of its players, in its order, each written as a PLAYER_MARK pair.
 void write_json_game(json_writer& writer, const resultdata& game,
                      const configdata& config, int number,
-                     std::string_view log_path);
+                     std::string_view log_path,
+                     const std::vector<int>& player_numbers);
 // One run-wide player record with its opponents (json_players.cc); the
 // totals' opponents must be finished for every player.
 void write_json_player(json_writer& writer, const player_t& player,

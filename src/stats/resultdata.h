@@ -32,6 +32,11 @@ struct game_settings {
   int timelimit = 0;
   int fraglimit = 0;
   bool teamgame = false;
+  // For the export; each InitGame starts them afresh.
+  std::string hostname;  // sv_hostname, raw, at most 63 bytes; "" not given
+  std::string started;   // wall-clock start, "YYYY-MM-DDThh:mm:ss"; "" unknown
+  int init_time = -1;    // InitGame's time stamp, seconds; -1 without one
+  int duration = -1;     // seconds from InitGame to ShutdownGame; -1 unknown
 };
 
 // One game record per log file, owned by the driver (on the heap) and
