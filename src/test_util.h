@@ -1,6 +1,5 @@
-// Helpers shared by the tests: a temporary working folder, file reading and
-// writing, console capture, fatal errors caught, running the morv binary,
-// the recorded runs kept outside the repository, and checking a site.
+// Helpers shared by the tests: a temporary folder, files, console capture,
+// fatal errors caught, morv runs, recorded runs, and a site check.
 #ifndef MORV_TEST_UTIL_H_
 #define MORV_TEST_UTIL_H_
 
@@ -28,8 +27,7 @@ class temp_folder_test : public testing::Test {
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
 bool file_exists(const std::string& path);
-// Paths of the regular files below root, relative to it, with '/' between
-// folder names.
+// Paths of the regular, not hidden files below root, relative to it.
 std::set<std::string> files_below(const std::string& root);
 
 // Captures what the statements between begin and end print to stdout.
@@ -44,16 +42,14 @@ struct run_result {
   int status;          // exit status, or -1 when the process did not exit
   std::string output;  // standard output
 };
-// Runs the built morv binary in folder with args (a shell-quoted text) and
-// standard input from /dev/null. The environment variable MORV_RUN_PREFIX,
-// when set, stands before the binary (tools/valgrind.sh runs every morv
-// under memcheck this way).
+// Runs morv in folder with args (shell-quoted) and standard input from
+// /dev/null, after $MORV_RUN_PREFIX when set (as tools/valgrind.sh does).
 run_result run_morv(const std::string& folder, const std::string& args);
 
-// The folder of test data kept outside the repository: $MORV_SHARED when
-// set, else "shared" beside the source tree; it may be missing. It holds
-// recorded runs in golden/<name>/ (input/, command.txt, console.txt,
-// expected/) and real logs in corpus/real/.
+// The test data outside the repository, which may be missing: $MORV_SHARED,
+// else "shared" beside the source tree. It holds recorded runs in
+// golden/<name>/ (input/, command.txt, console.txt, expected/) and real logs
+// in corpus/real/.
 std::filesystem::path shared_folder();
 
 // The names of the recorded runs, and the test name for one (a '-' becomes
@@ -70,11 +66,10 @@ std::string prepare_recorded_run(const std::filesystem::path& recording,
 // elapsed seconds figure with "S.SS", so that outputs compare stably.
 std::string mask_volatile(std::string text);
 
-// Problems found in the site below root, one text each; empty when sound.
-// players.htm and games.htm must exist; every .htm file must begin with
-// "<html>" and end with "</html>", every relative link (href) must name an
-// existing file, and no page may hold a raw <script or <img tag in any
-// letter case.
+// Problems of the site below root, one text each; empty when sound:
+// players.htm and games.htm exist, every .htm file is <html>...</html>,
+// every relative href names an existing file, and no page holds a raw
+// <script or <img tag in any letter case.
 std::vector<std::string> site_problems(const std::string& root);
 
 #endif  // MORV_TEST_UTIL_H_

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "test_util.h"
+#include "tools/loggen_game.h"
 
 namespace fs = std::filesystem;
 
@@ -22,19 +23,23 @@ const char* const LOG =
     "  0:10 Kill: 0 1 10: x\n  0:20 Kill: 1 0 10: x\n"
     "  0:30 say: Alpha: hi\n  1:00 ShutdownGame:\n";
 
-// The files of the current folder outside the output folder, with bytes.
-std::map<std::string, std::string> start_folder() {
+// The files below root but outside skip, with their bytes (date and
+// elapsed time masked).
+std::map<std::string, std::string> files_of(const std::string& root,
+                                            const std::string& skip = "/") {
   std::map<std::string, std::string> files;
-  for (const std::string& name : files_below(fs::current_path())) {
-    if (!name.starts_with("site/")) files[name] = read_file(name);
+  for (const std::string& name : files_below(root)) {
+    if (!name.starts_with(skip)) {
+      files[name] = mask_volatile(read_file(root + "/" + name));
+    }
   }
   return files;
 }
 
 // The output folder; an export written through to a device that refuses
-// it; the data file in the start folder; a log that cannot be read
-// (/proc/self/mem at offset 0 gives an I/O error); a stylesheet whose name
-// is a dangling link.
+// it; the data file in the start folder; a configuration file that is a
+// folder; a log that cannot be read (/proc/self/mem at offset 0 gives an
+// I/O error); a stylesheet whose name is a dangling link.
 class failure_path_test : public temp_folder_test {};
 
 TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
@@ -54,6 +59,8 @@ TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
        "\nERROR: Couldn't write /dev/full\n"},
       {"game.log -d", [] { fs::create_directory("morvdata.txt"); },
        "\nERROR: Couldn't write morvdata.txt\n"},
+      {"game.log -cfg:folder", [] { fs::create_directory("folder"); },
+       "\nERROR: analyzedemo::parse - configfile read error\n"},
       {"'*.log'",
        [] {
          fs::rename("game.log", "a.log");
@@ -77,7 +84,7 @@ TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
     write_file("game.log", LOG);
     write_file("morv.cfg", "output_directory \"site\"\n");
     row.prepare();
-    auto before = start_folder();
+    auto before = files_of(".", "site/");
     run_result run = run_morv(run_folder, row.args);
     EXPECT_EQ(row.status, run.status) << row.message;
     EXPECT_NE(std::string::npos, run.output.find(row.message)) << run.output;
@@ -85,19 +92,9 @@ TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {
       EXPECT_EQ(std::vector<std::string>{}, site_problems("site"));
       EXPECT_FALSE(fs::exists("site/missing"));
     }
-    EXPECT_EQ(before, start_folder()) << row.message;
+    EXPECT_EQ(before, files_of(".", "site/")) << row.message;
   }
   fs::current_path(folder);
-}
-
-// The files of the output folder with their bytes, the volatile date and
-// elapsed time masked.
-std::map<std::string, std::string> site_files() {
-  std::map<std::string, std::string> files;
-  for (const std::string& name : files_below("site")) {
-    files[name] = mask_volatile(read_file("site/" + name));
-  }
-  return files;
 }
 
 // A failed run leaves the published site as it was; a later run replaces
@@ -107,10 +104,10 @@ TEST_F(failure_path_test, published_site_survives_failures_links_and_fewer_optio
   write_file("game.log", LOG);
   write_file("morv.cfg", "output_directory \"site\"\n");
   ASSERT_EQ(run_morv(folder, "game.log -l -top3 --json").status, 0);
-  const auto published = site_files();
+  const auto published = files_of("site");
   EXPECT_TRUE(published.contains("top_players.htm"));
   EXPECT_EQ(run_morv(folder, "missing.log -l").status, 1);
-  EXPECT_EQ(site_files(), published);
+  EXPECT_EQ(files_of("site"), published);
 
   write_file("target.txt", "not Morv's\n");
   for (const char* name : {"site/players_kills.htm", "site/morv_games/game_1.htm",
@@ -122,7 +119,7 @@ TEST_F(failure_path_test, published_site_survives_failures_links_and_fewer_optio
   EXPECT_EQ(read_file("target.txt"), "not Morv's\n");
   EXPECT_FALSE(fs::is_symlink("site/players_kills.htm"));
   EXPECT_FALSE(fs::is_symlink("site/morv_games/game_1.htm"));
-  const auto fewer = site_files();
+  const auto fewer = files_of("site");
   for (const char* stale : {"top_players.htm", "chat.htm", "morv.json"}) {
     EXPECT_FALSE(fewer.contains(stale)) << stale;
   }
@@ -138,21 +135,11 @@ TEST_F(failure_path_test, sigterm_leaves_the_published_site) {
   write_file("game.log", LOG);
   write_file("morv.cfg", "output_directory \"site\"\n");
   ASSERT_EQ(run_morv(folder, "game.log -l").status, 0);
-  const auto published = site_files();
-  std::string big;
-  for (int k = 0; k < 3000; ++k) {
-    big += "  0:00 InitGame: \\g_gametype\\0\n";
-    for (int i = 0; i < 16; ++i) {
-      big += "  0:01 ClientUserinfoChanged: " + std::to_string(i) + " n\\P" +
-             std::to_string(i) + "\\t\\0\n";
-    }
-    for (int i = 0; i < 16; ++i) {
-      big += "  0:02 Kill: " + std::to_string(i) + " " +
-             std::to_string((i + 1) % 16) + " 7: x\n";
-    }
-    big += "  1:00 ShutdownGame:\n";
-  }
-  write_file("big.log", big);
+  const auto published = files_of("site");
+  loggen::settings big;
+  big.games = 1000;
+  big.minutes = 1;
+  write_file("big.log", loggen::log_text(big));
   // The signal comes once the run has begun to write its games.
   const std::string command =
       "cd '" + folder + "' && { '" MORV_BINARY
@@ -160,7 +147,7 @@ TEST_F(failure_path_test, sigterm_leaves_the_published_site) {
       "ls -d site/.morv-tmp-*-morv_games >/dev/null 2>&1 && break; "
       "sleep 0.01; done; kill -TERM $!; wait $!; }";
   EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 143);
-  EXPECT_EQ(site_files(), published);
+  EXPECT_EQ(files_of("site"), published);
   for (const auto& entry : fs::directory_iterator("site")) {
     EXPECT_FALSE(entry.path().filename().string().starts_with(".morv-tmp"))
         << entry.path();

@@ -1,18 +1,13 @@
-// Every real log: read through to its end, one game per ShutdownGame line,
-// and run with its mod's weapon set from share/morv.cfg, which must name
-// every weapon it uses.
-#include <algorithm>
+// Every real log runs with its mod's weapon set from share/morv.cfg, which
+// must name every weapon it uses.
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "analyzelog/log_test_util.h"
+#include "test_util.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
 
 // The weapon set a log's server needs, by file name prefix.
 std::string weaponset_of(const std::string& log_name) {
@@ -24,23 +19,6 @@ std::string weaponset_of(const std::string& log_name) {
     if (log_name.starts_with(row[0])) return row[1];
   }
   return "baseq3";
-}
-
-// "ShutdownGame:" lines counted independently of the reader: the second
-// blank-separated token, or the keyword run together with the time stamp.
-int count_shutdown_lines(const std::string& text) {
-  std::istringstream lines(text);
-  int count = 0;
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string first, second;
-    words >> first >> second;
-    if (first.size() <= 8 ? second == "ShutdownGame:"
-                          : first.substr(7) == "ShutdownGame:") {
-      ++count;
-    }
-  }
-  return count;
 }
 
 size_t count_in_pages(const std::string& folder, const std::string& what) {
@@ -56,9 +34,9 @@ size_t count_in_pages(const std::string& folder, const std::string& what) {
   return count;
 }
 
-using weaponsets_test = log_test;
+using weaponsets_test = temp_folder_test;
 
-TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
+TEST_F(weaponsets_test, every_real_log_names_its_weapons) {
   std::error_code error;
   const fs::path corpus = shared_folder() / "corpus" / "real";
   if (!fs::is_directory(corpus, error)) {
@@ -68,29 +46,10 @@ TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
   const std::string selected = "\nset_weaponset \"baseq3\"\n";
   const size_t at = shipped.find(selected);
   ASSERT_NE(at, std::string::npos);
-  std::vector<fs::path> logs;
-  for (const auto& entry : fs::directory_iterator(corpus, error)) {
-    if (entry.path().extension() == ".log") logs.push_back(entry.path());
-  }
-  std::sort(logs.begin(), logs.end());
-  int games = 0;
   size_t charts = 0;
-  for (const fs::path& log : logs) {
-    const std::string text = read_file(log.string());
-    game.reset();
-    ignore_events = false;
-    open_log(text);
-    int read = 0;
-    begin_capture();  // the logs' glitches print warnings
-    std::string fatal = fatal_message_of([&] {
-      while (next_game() == 1) ++read;
-    });
-    end_capture();
-    EXPECT_EQ(fatal, "") << log;
-    EXPECT_EQ(read, count_shutdown_lines(text)) << log;
-    EXPECT_EQ(reader->position(), static_cast<int64_t>(text.size())) << log;
-    games += read;
-
+  for (const auto& entry : fs::directory_iterator(corpus, error)) {
+    const fs::path& log = entry.path();
+    if (log.extension() != ".log") continue;
     std::string weaponset = weaponset_of(log.filename().string());
     std::string cfg = shipped;
     write_file(weaponset + ".cfg",
@@ -110,7 +69,6 @@ TEST_F(weaponsets_test, every_real_log_reads_through_and_names_its_weapons) {
   }
   // Many logs are warm-ups, bot games or one idle client; the rest fight,
   // and their kills are charted.
-  EXPECT_GT(games, static_cast<int>(logs.size()));
   EXPECT_GT(charts, 1000u);
 }
 

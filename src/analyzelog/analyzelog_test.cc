@@ -13,21 +13,6 @@
 
 using analyzelog_test = log_test;
 
-TEST_F(analyzelog_test, read_time_forms) {
-  open_log("");
-  const struct {
-    const char* text;
-    int seconds;
-  } rows[] = {{"12:34", 754}, {"1234:56", 74096}, {":30", 30},
-              {"12x:34", 754}, {"7", 420},         {"", 0},
-              {"-1:30", -30},  {"99999999:00", 2147483647},
-              {"-99999999:00", -2147483647 - 1}};
-  for (const auto& row : rows) {
-    EXPECT_EQ(reader->read_time(row.text), row.seconds) << row.text;
-    EXPECT_EQ(reader->last_time, row.seconds) << row.text;
-  }
-}
-
 // Time stamp forms, keywords and game ends: {log, finished games, the
 // last time stamp read}.
 TEST_F(analyzelog_test, time_stamps_keywords_and_game_ends) {
@@ -80,15 +65,16 @@ TEST_F(analyzelog_test, exit_in_one_on_one_skips_the_next_game) {
       "  6:03 ClientUserinfoChanged: 3 n\\C\\t\\0\n  6:04 ShutdownGame:\n"
       "  7:00 InitGame: \\g_gametype\\0\n"
       "  7:01 ClientUserinfoChanged: 4 n\\D\\t\\0\n  7:02 ShutdownGame:\n");
-  EXPECT_EQ(next_game(), 1);
-  EXPECT_EQ(next_game(), 1);
-  EXPECT_EQ(game->get_num_players(), 1);
-  EXPECT_EQ(game->get_player(0).get_name(), "B");
-  // The check looks at the previous game's type, which was 1.
-  EXPECT_EQ(next_game(), 1);
-  EXPECT_EQ(game->get_num_players(), 0);
-  EXPECT_EQ(next_game(), 1);  // no Exit before: recording again
-  EXPECT_EQ(game->get_num_players(), 1);
+  // The check looks at the previous game's type: the third game, after
+  // the second 1v1 one, is skipped; the fourth, after no Exit, is not.
+  std::string seen;
+  while (next_game() == 1) {
+    for (int i = 0; i < game->get_num_players(); ++i) {
+      seen += game->get_player(i).name;
+    }
+    seen += ";";
+  }
+  EXPECT_EQ(seen, ";B;;D;");
 }
 
 namespace {

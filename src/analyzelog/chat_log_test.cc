@@ -7,27 +7,19 @@
 
 #include "analyzelog/log_test_util.h"
 
-namespace {
-
-const char* const ONE_ON_ONE_GAME =
-    "  0:00 say: Early: before the game\n"
-    "  0:00 InitGame: \\g_gametype\\1\n"
-    "  0:01 ClientUserinfoChanged: 1 n\\^1A\\t\\0\n"
-    "  0:01 ClientUserinfoChanged: 2 n\\Spec\\t\\3\n"
-    "  0:05 say: ^1A: hi <b>&\n"
-    "  0:06 say: Spec: watching\n"
-    "  0:07 say: Unknown: x\r\n"
-    "  0:08 sayteam: ^1A: secret\n"
-    "  0:09 ShutdownGame:\n";
-
-}  // namespace
-
 using chat_log_test = log_test;
 
 // One page for all logs of the run; chat counts while events are ignored.
 TEST_F(chat_log_test, one_page_for_the_run) {
   config.write_chatlog = true;
-  open_log(ONE_ON_ONE_GAME);
+  open_log(
+      "  0:00 say: Early: before the game\n"
+      "  0:00 InitGame: \\g_gametype\\1\n"
+      "  0:01 ClientUserinfoChanged: 1 n\\^1A\\t\\0\n"
+      "  0:01 ClientUserinfoChanged: 2 n\\Spec\\t\\3\n"
+      "  0:05 say: ^1A: hi <b>&\n  0:06 say: Spec: watching\n"
+      "  0:07 say: Unknown: x\r\n  0:08 sayteam: ^1A: secret\n"
+      "  0:09 ShutdownGame:\n");
   EXPECT_EQ(count_games(), 1);
   open_log("  0:00 InitGame: \\g_gametype\\0\n  0:01 Warmup:\n"
            "  0:02 say: Warm: up\n");

@@ -25,7 +25,7 @@ class log_test : public temp_folder_test {
   }
 
   // Makes text the log of a new reader; the game record is kept from an
-  // earlier log (as the driver keeps one per file, a test may share it).
+  // earlier log.
   void open_log(const std::string& text) {
     reader.reset();
     if (file != nullptr) std::fclose(file);

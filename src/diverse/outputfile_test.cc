@@ -1,5 +1,5 @@
-// Tests of the output file wrapper: lost data, long texts, fatal exits, and
-// detached files, whose failures wait for the run's thread to report.
+// Tests of the output file wrapper: lost data, fatal exits, and detached
+// files, whose failures wait for the run's thread to report.
 #include "diverse/outputfile.h"
 
 #include <unistd.h>
@@ -29,25 +29,6 @@ TEST_F(outputfile_test, lost_data_is_fatal) {
               "Couldn't write /dev/full")
         << size;
   }
-}
-
-TEST_F(outputfile_test, texts_longer_than_the_buffer_keep_their_order) {
-  std::string expected;
-  {
-    outputfile file;
-    file.open("long.htm");
-    for (int i = 0; i < 20000; ++i) {
-      std::string cell = "<td>" + std::to_string(i) + "</td>\r\n";
-      file.write(cell);
-      expected += cell;
-      if (i % 5000 == 0) {
-        std::string block(70000 + static_cast<size_t>(i), 'a' + i % 26);
-        file.write(block);
-        expected += block;
-      }
-    }
-  }
-  EXPECT_EQ(read_file("long.htm"), expected);
 }
 
 TEST_F(outputfile_test, kept_failure_is_returned_not_fatal) {
