@@ -36,10 +36,7 @@ std::map<std::string, std::string> files_of(const std::string& root,
   return files;
 }
 
-// The output folder; an export written through to a device that refuses
-// it; the data file in the start folder; a configuration file that is a
-// folder; a log that cannot be read (/proc/self/mem at offset 0 gives an
-// I/O error); a stylesheet whose name is a dangling link.
+// /proc/self/mem at offset 0 gives an I/O error.
 class failure_path_test : public temp_folder_test {};
 
 TEST_F(failure_path_test, each_failure_gives_its_message_and_status) {

@@ -20,10 +20,10 @@ TEST_F(chat_log_test, one_page_for_the_run) {
       "  0:05 say: ^1A: hi <b>&\n  0:06 say: Spec: watching\n"
       "  0:07 say: Unknown: x\r\n  0:08 sayteam: ^1A: secret\n"
       "  0:09 ShutdownGame:\n");
-  EXPECT_EQ(count_games(), 1);
+  EXPECT_EQ(read_games(), "^1ASpec;");
   open_log("  0:00 InitGame: \\g_gametype\\0\n  0:01 Warmup:\n"
            "  0:02 say: Warm: up\n");
-  count_games();
+  read_games();
   EXPECT_TRUE(ignore_events);
   begin_capture();
   chat.finish();

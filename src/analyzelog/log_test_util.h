@@ -41,11 +41,17 @@ class log_test : public temp_folder_test {
     game->reset();
     return reader->parse();
   }
-  // Reads the log to its end; returns the number of finished games.
-  int count_games() {
-    int games = 0;
-    while (next_game() == 1) ++games;
-    return games;
+  // Reads the log to its end; returns the raw names of each finished
+  // game's players, each game closed by a ';'.
+  std::string read_games() {
+    std::string seen;
+    while (next_game() == 1) {
+      for (int i = 0; i < game->get_num_players(); ++i) {
+        seen += game->get_player(i).name;
+      }
+      seen += ';';
+    }
+    return seen;
   }
   // The record of the player with this raw name (fails the test if none).
   const player_t& player(const std::string& name) {

@@ -49,12 +49,11 @@ TEST(wildcard_match_test, wildcard_match) {
     const char* name;
     bool expected;
   } cases[] = {
-      {"GAMES.LOG", "games.log", true}, {"games.log", "games.lo", false},
-      {"*.LOG", "a.log.old", false}, {"*.log*", "a.log.old", true},
-      {"g?mes.log", "games.log", true}, {"g?mes.log", "gmes.log", false},
-      {"*", "", true}, {"?", "", false}, {"*.*", "noext", true},
-      {"a*b*c", "aXbYbZc", true}, {"a*b*c", "aXbYbZ", false}, {"", "a", false},
-      {"[a]", "a", false},
+      {"*.LOG", "a.log.old", false},  {"*.log*", "a.log.old", true},
+      {"*.*", "noext", true},         {"g?mes.log", "gmes.log", false},
+      {"*", "", true},                {"?", "", false},
+      {"a*b*c", "aXbYbZc", true},     {"a*b*c", "aXbYbZ", false},
+      {"", "a", false},               {"[a]", "a", false},
       {"*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false},
   };
   for (const auto& row : cases) {

@@ -10,9 +10,8 @@
 
 namespace {
 
-// Work that takes longer the earlier it was submitted, so that the two
-// threads finish out of order; taken results come back in order anyway,
-// also when the queue is taken from while work is still being submitted.
+// Work that takes longer the earlier it was submitted finishes out of
+// order; results come back in order, also while work is still submitted.
 TEST(ordered_queue_test, results_come_in_submission_order) {
   diverse::ordered_queue<int> queue;
   constexpr int COUNT = 200;
@@ -30,9 +29,8 @@ TEST(ordered_queue_test, results_come_in_submission_order) {
   EXPECT_EQ(taken, COUNT);
 }
 
-// The first piece of work can only end once the second has run. The
-// caller waiting for the first must run the second itself, whichever
-// thread took the first: waiting alone would never end.
+// The first piece of work ends only once the second has run: the caller
+// waiting for the first must run the second itself.
 TEST(ordered_queue_test, next_runs_queued_work_instead_of_waiting) {
   std::atomic<bool> flag{false};
   diverse::ordered_queue<int> queue;

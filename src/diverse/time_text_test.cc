@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 
 TEST(time_text_test, duration_texts) {
@@ -16,7 +15,6 @@ TEST(time_text_test, duration_texts) {
       {3725, "01:02:05 h", "01:02 h", "62:05 min"},
       {360000, "100:00:00 h", "100:00 h", "6000:00 min"},
       {-3725, "-1:-2:-5 h", "-1:-2 h", "-62:-5 min"},
-      {INT_MIN, "-596523:-14:-8 h", "-596523:-14 h", "-35791394:-8 min"},
   };
   for (const auto& row : cases) {
     EXPECT_EQ(diverse::time_to_hms(row.seconds), row.hms) << row.seconds;

@@ -1,5 +1,6 @@
 // Page pieces that the recorded runs leave out: the UNLISTED and TOTAL rows
 // of a player page.
+#include <cstdio>
 #include <string>
 
 #include "diverse/outputfile.h"
@@ -9,28 +10,27 @@
 
 namespace {
 
-using pages_test = temp_folder_test;
+using pages_test = totals_test;
 
 TEST_F(pages_test, opponents_below_the_limits_are_summed_as_unlisted) {
-  configdata config;
   config.filters_on = true;
   config.min_kills = 2;
-  resultdata_total totals{config};
-  resultdata game{config};
   // Ann 0, Bob 1, Cid 2, Dan 3: Cid stays below two kills, Dan never
   // fights Ann.
-  add_game(totals, game, {"Ann", "Bob", "Cid", "Dan"},
-           {{0, 1}, {0, 1}, {0, 1}, {1, 0}, {1, 0}, {0, 2}, {2, 0}, {3, 2},
-            {3, 2}});
+  add_game({"Ann", "Bob", "Cid", "Dan"}, {{0, 1}, {0, 1}, {0, 1}, {1, 0},
+                                          {1, 0}, {0, 2}, {2, 0}, {3, 2},
+                                          {3, 2}});
   player_t& ann = *totals.players[0];
   ann.listed = true;
   totals.finish_opponents();
+  const std::string path = testing::TempDir() + "pages_test_p2p.htm";
   {
     outputfile file;
-    file.open("piece.htm");
+    file.open(path.c_str());
     player_page_writer(totals, config, file).write_p2p(ann);
   }
-  const std::string table = read_file("piece.htm");
+  const std::string table = read_file(path);
+  std::remove(path.c_str());
   EXPECT_EQ(table.substr(table.find("</tr>\r\n") + 7),
             "<tr>\r\n<th align=left><a href=\"player_2.htm\">Bob</a></th>"
             "\r\n<td align=right>3</td>\r\n<td align=right>2</td>\r\n"

@@ -29,32 +29,25 @@ class game_record_test : public testing::Test {
   std::unique_ptr<resultdata> game = std::make_unique<resultdata>(config);
 };
 
-// Fills game with one player per name and the given weapon-7 kills
-// (killer, victim), counted as the log reader counts them, and adds it to
-// totals.
-inline void add_game(resultdata_total& totals, resultdata& game,
-                     const std::vector<std::string>& names,
-                     const std::vector<std::pair<int, int>>& kills = {}) {
-  game.reset();
-  for (const std::string& name : names) {
-    game.get_player(game.add_player()).set_name(name);
-  }
-  for (auto [killer, victim] : kills) {
-    for (int w : {0, 7}) {
-      game.count_kill(killer, victim, w);
-      game.get_player(killer).kills[w]++;
-      game.get_player(victim).killed[w]++;
-    }
-  }
-  totals.add_game(game);
-}
-
 // Empty totals, fed finished games.
 class totals_test : public testing::Test {
  protected:
+  // Adds a game of one player per name and the given weapon-7 kills
+  // (killer, victim), counted as the log reader counts them.
   void add_game(const std::vector<std::string>& names,
                 const std::vector<std::pair<int, int>>& kills = {}) {
-    ::add_game(totals, game, names, kills);
+    game.reset();
+    for (const std::string& name : names) {
+      game.get_player(game.add_player()).set_name(name);
+    }
+    for (auto [killer, victim] : kills) {
+      for (int w : {0, 7}) {
+        game.count_kill(killer, victim, w);
+        game.get_player(killer).kills[w]++;
+        game.get_player(victim).killed[w]++;
+      }
+    }
+    totals.add_game(game);
   }
   configdata config;
   resultdata game{config};

@@ -1,22 +1,9 @@
-// Tests of the player record and the player-versus-player record.
+// Tests of the values derived from a player record.
 #include "stats/player_t.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "stats/p2p_t.h"
-#include "test_util.h"
-
-// 128 bytes fit a name; one more ends the run.
-TEST(player_t_test, set_name_limit) {
-  const std::string at_limit(128, 'a'), over(129, 'a');
-  EXPECT_EQ(fatal_message_of([&] { p2p_t().set_name(at_limit); }), "");
-  EXPECT_EQ(fatal_message_of([&] { player_t().set_name(over); }),
-            "player_t::set_name - overflow");
-  EXPECT_EQ(fatal_message_of([&] { p2p_t().set_name(over); }),
-            "p2p_t::set_name - overflow");
-}
+#include <cstdint>
 
 // The integer values are exact in 64 bits and saturate at the 32-bit
 // limits; the guards of eff and ratio.
