@@ -20,6 +20,7 @@ namespace {
 
 fatal_hook installed_hook = nullptr;
 fatal_cleanup installed_cleanup = nullptr;
+fatal_first installed_first = nullptr;
 int given_stdout = -1;  // the standard output of a quiet run
 
 std::string format_message(const char* format, va_list args) {
@@ -35,6 +36,8 @@ std::string format_message(const char* format, va_list args) {
     installed_hook(message);
     std::abort();  // a hook that returns breaks the contract
   }
+  const fatal_first first = std::exchange(installed_first, nullptr);
+  if (first != nullptr) first();
   if (quiet_console()) {
     std::string line = "ERROR: " + message;
     if (reason != 0 && std::string_view(message).starts_with("Couldn't ")) {
@@ -65,6 +68,8 @@ std::string format_message(const char* format, va_list args) {
 void set_fatal_hook(fatal_hook hook) { installed_hook = hook; }
 
 void set_fatal_cleanup(fatal_cleanup cleanup) { installed_cleanup = cleanup; }
+
+void set_fatal_first(fatal_first first) { installed_first = first; }
 
 void fatal_error(const char* format, ...) {
   const int reason = errno;

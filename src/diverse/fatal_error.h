@@ -27,6 +27,12 @@ void set_quiet_console();
 bool quiet_console();
 int quiet_stdout();
 
+// Called by fatal_error before it reports its message, to report an
+// earlier failure first (a fatal error there is the one reported); cleared
+// when called; nullptr for none.
+using fatal_first = void (*)();
+void set_fatal_first(fatal_first first);
+
 // Called by fatal_error (also through a signal's exit) before the process
 // ends, to remove what the run leaves half made; nullptr for none.
 using fatal_cleanup = void (*)();

@@ -58,6 +58,8 @@ void warn_gone(const std::string& path) {
 
 }  // namespace
 
+morv_main* morv_main::reading_run = nullptr;
+
 void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   if (!output) output = std::make_unique<site>(cfg);
   output->prepare();
@@ -67,6 +69,7 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   totals = std::make_unique<resultdata_total>(cfg);
   rendering =
       std::make_unique<diverse::ordered_queue<std::unique_ptr<game_output>>>();
+  reading_run = this;
 
   for (const std::string& argument : log_arguments) {
     const int matched = analyze_matching_files(argument);
@@ -76,6 +79,7 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
       warning("no logfile matches %s\n", argument.c_str());
     }
   }
+  reading_run = nullptr;
   rendering.reset();
   chatlog->finish();
   if (logfile_count == 0) fatal_error("No logfiles found");
@@ -141,7 +145,12 @@ void morv_main::analyze(const std::string& path, diverse::log_input& input) {
                                              *chatlog, ignore_events);
   for (;;) {
     game->reset();
-    if (reader->parse() == 0) break;
+    // A fatal error of the reader comes after the games before it: what
+    // came of them is reported first.
+    set_fatal_first(&commit_pending_games_first);
+    const int finished = reader->parse();
+    set_fatal_first(nullptr);
+    if (finished == 0) break;
     std::printf("\b\b\b\b\b\b\b(%3i %%)", input.percent(reader->position()));
     if (!game->finish()) continue;
     pass_game(*game, path, totals->add_game(*game));
@@ -152,6 +161,10 @@ void morv_main::analyze(const std::string& path, diverse::log_input& input) {
   if (cfg.write_datafile) std::printf("\nWriting morvdata.txt");
   reader.reset();
   game.reset();
+}
+
+void morv_main::commit_pending_games_first() {
+  if (reading_run != nullptr) reading_run->commit_pending_games();
 }
 
 void morv_main::pass_game(const resultdata& game, const std::string& log_path,

@@ -82,7 +82,9 @@ void watch_for_signals() {
 }  // namespace
 
 morv_main::morv_main() = default;
-morv_main::~morv_main() = default;
+morv_main::~morv_main() {
+  if (reading_run == this) reading_run = nullptr;
+}
 
 void morv_main::run(int argc, char** argv) {
   if (argc < 2) usage();

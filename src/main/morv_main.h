@@ -68,6 +68,10 @@ class morv_main {
                  std::vector<int> player_numbers);
   void commit_oldest_game();
   void commit_pending_games();
+  // commit_pending_games of the run whose reader is reading, for
+  // fatal_error (set_fatal_first).
+  static void commit_pending_games_first();
+  static morv_main* reading_run;
   // The ranking pages, with the opponents sorted beside them, and the
   // player pages, shared by two threads.
   void write_player_pages();
