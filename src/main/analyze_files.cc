@@ -197,17 +197,16 @@ void morv_main::commit_pending_games() {
 }
 
 void morv_main::write_player_pages() {
-  const run_rankings rankings = totals->rankings();
-  // Declared after the rankings it reads, so that it ends first.
   diverse::ordered_queue<outputfile::save_result> work;
   // The opponents are sorted for the player pages in two halves, beside
-  // the ranking pages, which do not read them.
+  // the ranking sorts and pages, which neither read nor move them.
   for (std::vector<player_t*>& half : totals->opponent_owner_halves()) {
     work.submit([this, owners = std::move(half)] {
       totals->sort_opponents(owners);
       return outputfile::save_result::saved;
     });
   }
+  const run_rankings rankings = totals->rankings();
   output->write_rankings(rankings);
   work.next();
   work.next();
