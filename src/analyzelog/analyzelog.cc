@@ -32,6 +32,7 @@ int analyzelog::parse() {
     }
     if (handled == 1) return 1;
   }
+  if (stretch.active) decide_stretch(false);
   result.end_game(last_time);
   return 0;
 }
@@ -112,19 +113,27 @@ int analyzelog::read_time(const char* text) {
 }
 
 int analyzelog::read_time(std::string_view text) {
-  int64_t minutes = diverse::string_to_int(text);
-  size_t colon = text.find(':');
-  int64_t seconds = colon == std::string_view::npos
-                        ? 0
-                        : diverse::string_to_int(text.substr(colon + 1));
-  last_time = diverse::saturate_int32(minutes * 60 + seconds);
+  const int64_t leading = diverse::string_to_int(text);
+  const size_t colon = text.find(':');
+  if (colon == std::string_view::npos) {
+    const bool in_seconds = text.find('.') != std::string_view::npos;
+    last_time = diverse::saturate_int32(in_seconds ? leading : leading * 60);
+    return last_time;
+  }
+  const int64_t seconds = diverse::string_to_int(text.substr(colon + 1));
+  last_time = diverse::saturate_int32(leading * 60 + seconds);
   return last_time;
+}
+
+int analyzelog::parse_line(const char* line) {
+  return stretch.active ? hold_or_decide(line) : handle_line(line);
 }
 
 // The time stamp is the first token when it has at most 8 characters;
 // a longer first token that ends in ':' is a time stamp of 7 characters
 // run together with the keyword.
-int analyzelog::parse_line(const char* line) {
+int analyzelog::handle_line(const char* line) {
+  current_line = line;
   scan = line;
   std::string_view first = next_view(' ');
   std::string_view word;

@@ -41,7 +41,9 @@ class analyzelog {
   // returns 0: the record is not to be used). A read error ends the run
   // with "analyzelog::parse - logfile read error".
   int parse();
-  // Handles one line, up to its first NUL; 1 for "ShutdownGame:".
+  // Handles one line, up to its first NUL; 1 for "ShutdownGame:". Lines
+  // after a "Warmup:" that may not have been one are held (see
+  // held_stretch) and handled when the stretch is decided.
   int parse_line(const char* line);
   // Bytes of the log consumed so far (the logical read position).
   int64_t position() const { return consumed; }
@@ -53,9 +55,12 @@ class analyzelog {
   // line must outlive the scan.
   void first_token(const char* line, std::string& token, char separator);
   void next_token(std::string& token, char separator);
-  // "minutes:seconds" to seconds: the leading number, and the leading
-  // number after the first ':' (0 without one); 64-bit, saturated to 32
-  // bits. Stores the result in last_time and returns it.
+  // A time stamp to seconds: "minutes:seconds" (also "M:SS.s") as the
+  // leading number and the leading number after the first ':'; a stamp
+  // without ':' but with a '.' is seconds ("923.0"); a bare number is
+  // minutes. Each stamp is read by its own form, so a log that changes
+  // form reads right line by line. 64-bit, saturated to 32 bits. Stores
+  // the result in last_time and returns it.
   int read_time(const char* text);
   int read_time(std::string_view text);
 
@@ -78,6 +83,24 @@ class analyzelog {
   };
   static const event_rule dispatch_table[];
 
+  // The lines after a "Warmup:" that closed a game, held until it is
+  // known whether the warm-up was one. Some servers write "Warmup:" at
+  // every InitGame and play the match on without a restart: when the
+  // stretch reaches "Exit:" for a limit with a kill between two players
+  // before a new InitGame or ShutdownGame, it was the match, and its
+  // lines count as if the "Warmup:" had not been there. Otherwise the
+  // "Warmup:" and the held lines are handled as they came. The stream
+  // cannot be read twice (standard input, gzip), hence the copy; a
+  // stretch of more than MAX_HELD bytes is decided as a warm-up.
+  struct held_stretch {
+    bool active = false;
+    bool kill_between_players = false;
+    std::string lines;  // each line's text followed by a NUL
+  };
+  static constexpr size_t MAX_HELD = size_t{64} << 20;
+  // What handle_warmup does with a "Warmup:" line.
+  enum class warmup_action { hold, close_game, pass_over };
+
   // The next piece into piece; false at the end of the log.
   bool read_piece();
   // Handles the next line where it lies in the block; -1 when it does not
@@ -87,6 +110,17 @@ class analyzelog {
   std::string_view next_view(char separator);
   // Refills block; false at the end of the log, fatal on a read error.
   bool fill_block();
+  // Splits off the time stamp and the keyword, and dispatches.
+  int handle_line(const char* line);
+  // Holds a line of the stretch, or decides the stretch at a line that
+  // ends it and handles that line.
+  int hold_or_decide(const char* line);
+  // Handles the held "Warmup:" line (unless the stretch was the match)
+  // and the held lines, and ends the stretch.
+  void decide_stretch(bool was_match);
+  // True for a game of Urban Terror (its InitGame's gamename), which
+  // plays in rounds after a "Warmup:" line.
+  bool plays_in_rounds() const;
   int dispatch(std::string_view keyword);
   int next_number(char separator);
   int line_time() { return read_time(std::string_view(time_token)); }
@@ -104,6 +138,7 @@ class analyzelog {
   void store_setting(std::string_view key, std::string_view value);
   int handle_servertime();
   int handle_warmup();
+  int handle_initround();
   int handle_game_start();
   int handle_game_end();
   int handle_exit();
@@ -114,6 +149,9 @@ class analyzelog {
   size_t block_end = 0;
   std::string piece;        // the current piece (may hold NUL bytes)
   std::string time_token;   // time stamp of the line being handled
+  const char* current_line = nullptr;  // the line being handled
+  held_stretch stretch;
+  warmup_action on_warmup = warmup_action::hold;
   int64_t consumed = 0;
 };
 

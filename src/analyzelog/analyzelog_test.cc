@@ -158,3 +158,79 @@ TEST(reader_blocks_test, block_reader_matches_fgets_pieces) {
   ASSERT_NE(end, std::string::npos);
   EXPECT_GT(std::count(blocks.begin(), blocks.begin() + end, '\n'), 10);
 }
+
+// Warm-ups that were played and rounds: {log, each game the reader
+// hands over, with its players as name kills/deaths/play time}. The base-game log with a warm-up
+// and a restart counts from the restart; a stretch after "Warmup:" that
+// reaches a limit with a kill between players is the match; Urban Terror
+// counts from "InitRound:", with the players named during its warm-up.
+TEST_F(analyzelog_test, warm_ups_rounds_and_second_stamps) {
+  const std::string base_start =
+      "  0:00 InitGame: \\g_gametype\\0\\gamename\\baseq3\n"
+      "  0:00 Warmup:\n"
+      "  0:01 ClientConnect: 1\n  0:01 ClientConnect: 2\n"
+      "  0:01 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+      "  0:01 ClientUserinfoChanged: 2 n\\B\\t\\0\n"
+      "  0:05 Kill: 1 2 7: A killed B\n";
+  const std::string urt_start =
+      "  0:00 InitGame: \\g_gametype\\4\\gamename\\q3urt42\n"
+      "  0:00 Warmup:\n"
+      "  0:02 ClientConnect: 1\n  0:03 ClientConnect: 2\n"
+      "  0:02 ClientUserinfoChanged: 1 n\\A\\t\\1\n"
+      "  0:03 ClientUserinfoChanged: 2 n\\B\\t\\2\n"
+      "  0:04 Kill: 2 1 19: B killed A\n"
+      "  0:10 InitRound: \\g_gametype\\4\n"
+      "  0:20 Kill: 1 2 19: A killed B\n"
+      "  0:30 Warmup:\n"
+      "  0:35 Kill: 1 2 19: A killed B\n"
+      "  0:40 InitRound: \\g_gametype\\4\n"
+      "  1:00 Kill: 2 1 19: B killed A\n";
+  const struct {
+    std::string log;
+    const char* games;
+  } rows[] = {
+      {base_start + "  1:00 Exit: Fraglimit hit.\n  1:01 ShutdownGame:\n",
+       "A 1/0/60 B 0/1/60;"},
+      {base_start + "  0:06 Warmup:\n  0:07 Kill: 2 1 7: B killed A\n"
+                    "  1:00 Exit: Timelimit hit.\n  1:01 ShutdownGame:\n",
+       "A 1/1/60 B 1/1/60;"},
+      {base_start + "  1:00 Exit: Server empty, forcing rotation.\n"
+                    "  1:01 ShutdownGame:\n",
+       ";"},
+      {base_start + "  1:01 ShutdownGame:\n", ";"},
+      {base_start + "  1:00 Kill: 1022 2 22: <world> killed B\n"
+                    "  1:00 Exit: Fraglimit hit.\n",
+       ""},
+      {base_start + "  0:20 InitGame: \\g_gametype\\0\\gamename\\baseq3\n"
+                    "  0:21 ClientConnect: 1\n  0:21 ClientConnect: 2\n"
+                    "  0:21 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+                    "  0:21 ClientUserinfoChanged: 2 n\\B\\t\\0\n"
+                    "  0:30 Kill: 2 1 7: B killed A\n  1:00 ShutdownGame:\n",
+       "A 0/1/39 B 1/0/39;"},
+      {urt_start + "  1:10 Exit: Timelimit hit.\n  1:10 InitRound:\n"
+                   "  1:20 ShutdownGame:\n",
+       "A 1/1/60 B 1/1/60;"},
+      {"  0.0 InitGame: \\g_gametype\\0\\gamename\\osp\n"
+       "  1.5 ClientConnect: 1\n  1.5 ClientConnect: 2\n"
+       "  1.5 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+       "  1.5 ClientUserinfoChanged: 2 n\\B\\t\\0\n"
+       "100.0 Kill: 1 2 7: A killed B\n"
+       "  2:00 Kill: 1 2 7: A killed B\n"
+       "  2:30.7 ShutdownGame:\n",
+       "A 2/0/149 B 0/2/149;"},
+  };
+  for (const auto& row : rows) {
+    open_log(row.log);
+    std::string seen;
+    while (next_game() == 1) {
+      for (int i = 0; i < game->get_num_players(); ++i) {
+        const player_t& p = game->get_player(i);
+        seen += (i > 0 ? " " : "") + p.name + " " + std::to_string(p.kills[0]) +
+                "/" + std::to_string(p.killed[0]) + "/" +
+                std::to_string(p.playtime);
+      }
+      seen += ';';
+    }
+    EXPECT_EQ(seen, row.games) << row.log;
+  }
+}

@@ -75,6 +75,7 @@ const analyzelog::event_rule analyzelog::dispatch_table[] = {
     {"score:", false, false, &analyzelog::handle_score},
     {"InitGame:", false, false, &analyzelog::handle_initgame},
     {"Warmup:", false, false, &analyzelog::handle_warmup},
+    {"InitRound:", false, false, &analyzelog::handle_initround},
     {"Game_Start:", false, false, &analyzelog::handle_game_start},
     {"Game_End:", false, false, &analyzelog::handle_game_end},
     {"Exit:", false, false, &analyzelog::handle_exit},
@@ -212,12 +213,6 @@ void analyzelog::store_setting(std::string_view key, std::string_view value) {
 // The first wall-clock time after InitGame tells when the game started.
 int analyzelog::handle_servertime() {
   if (result.started.empty()) result.started = wall_clock(next_view('\t'));
-  return 0;
-}
-
-int analyzelog::handle_warmup() {
-  result.end_game(line_time());
-  ignore_events = true;
   return 0;
 }
 

@@ -124,7 +124,7 @@ void resultdata::close_streak(int client, int time) {
 
 void resultdata::close_period(int client, int time) {
   player_t* player = slot_player(client);
-  if (player == nullptr) return;
+  if (player == nullptr || round_paused) return;
   int64_t length = int64_t{time} - clients[client].join_time;
   if (length > 0) player->playtime = diverse::wrap_add(player->playtime, length);
 }

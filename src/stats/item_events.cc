@@ -45,6 +45,7 @@ void resultdata::start_game(int /*time*/) {
   teamgame = false;
   empty_client_table();
   running = true;
+  round_paused = false;
 }
 
 void resultdata::end_game(int time) {
@@ -62,4 +63,30 @@ void resultdata::end_game(int time) {
   }
   empty_client_table();
   running = false;
+  round_paused = false;
+}
+
+void resultdata::pause_round(int time) {
+  if (round_paused) return;
+  for (int client = 0; client < slots_in_use; ++client) {
+    if (clients[client].state != 1) continue;
+    player_t* player = slot_player(client);
+    if (player != nullptr && player->team != SPECTATOR) {
+      close_period(client, time);
+    }
+    close_streak(client, time);
+    streak[client] = 0;
+  }
+  round_paused = true;
+  running = false;
+}
+
+void resultdata::open_round(int time) {
+  for (int client = 0; client < slots_in_use; ++client) {
+    clients[client].join_time = time;
+    streak_start[client] = time;
+    streak[client] = 0;
+  }
+  round_paused = false;
+  running = true;
 }

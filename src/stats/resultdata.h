@@ -140,6 +140,13 @@ class resultdata : public game_settings {
   // Decides teamgame, closes playing periods and streaks, empties the
   // client table and stops recording.
   void end_game(int time);
+  // A game played in rounds between warm-ups: pause_round closes the
+  // playing periods and streaks and stops recording, but keeps the client
+  // table, so that joins and team changes before the next round still
+  // count; no play time runs until open_round, which starts a period and
+  // a streak for every client in the table and records again.
+  void pause_round(int time);
+  void open_round(int time);
 
   // --- Finishing, ordering and compaction (game_order.cc).
   // Finishes a game that the reader has ended, for its pages, which only
@@ -172,6 +179,7 @@ class resultdata : public game_settings {
   std::array<int, MAX_CLIENTS + 1> streak{};
   std::array<int, MAX_CLIENTS + 1> streak_start{};
   bool running = false;
+  bool round_paused = false;  // between pause_round and open_round
   std::vector<uint16_t> kill_matrix;  // capacity^2 * MAX_WEAPONS + 1
   std::vector<player_t> players;      // MAX_PLAYERS records
 
