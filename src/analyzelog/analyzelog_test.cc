@@ -234,3 +234,37 @@ TEST_F(analyzelog_test, warm_ups_rounds_and_second_stamps) {
     EXPECT_EQ(seen, row.games) << row.log;
   }
 }
+
+// With "auto" weapon sets a game is named by its gamename's set, which
+// gives numbers above 39 a slot; other numbers count under slot 0 with one
+// warning each; a team change by kill line is no suicide; the log's own
+// words name what the set does not.
+TEST_F(analyzelog_test, weapons_by_the_games_mod) {
+  begin_capture();
+  for (const char* line :
+       {"set_weaponset \"auto\"", "define_weaponset \"q3urt42\"",
+        "weaponname 10 \"Team change\"", "weaponname 41 \"MAC-11\""}) {
+    config.parse_cfg_line(line);
+  }
+  end_capture();
+  open_log(
+      "  0:00 InitGame: \\g_gametype\\0\\gamename\\q3urt42\n"
+      "  0:01 ClientUserinfoChanged: 1 n\\A\\t\\0\n"
+      "  0:01 ClientUserinfoChanged: 2 n\\B\\t\\0\n"
+      "  0:02 Kill: 1 2 41: A killed B by UT_MOD_MAC11\n"
+      "  0:03 Kill: 2 2 10: B killed B by MOD_CHANGE_TEAM\n"
+      "  0:04 Kill: 1 2 50: A killed B by UT_MOD_NEW\n"
+      "  0:05 Kill: 2 1 50: B killed A by UT_MOD_NEW\n"
+      "  0:06 Kill: 1 2 19: A killed B by UT_MOD_LR300\n"
+      "  0:07 ShutdownGame:\n");
+  begin_capture();
+  ASSERT_EQ(next_game(), 1);
+  const std::string console = end_capture();
+  EXPECT_EQ(console,
+            "\nWARNING: weapon id > MAX_WEAPONS, weapon id reset to zero\n");
+  EXPECT_EQ(player("A").kills[41], 1u);
+  EXPECT_EQ(player("A").kills[0], 3u);
+  EXPECT_EQ(player("B").suicides[0], 0u);
+  EXPECT_EQ(game->weapon_name(41), "MAC-11");
+  EXPECT_EQ(game->weapon_name(19), "UT_MOD_LR300");
+}

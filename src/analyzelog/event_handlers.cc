@@ -59,6 +59,19 @@ std::string wall_clock(std::string_view text) {
          digits.substr(10, 2) + ":" + digits.substr(12, 2);
 }
 
+// The last word of a kill line ("... killed B by MOD_ROCKET"): the
+// game's own name for the means of death; "" when the line has none.
+std::string_view means_of_death(const char* rest) {
+  if (rest == nullptr) return {};
+  std::string_view text(rest, std::strcspn(rest, "\r\n"));
+  const size_t by = text.rfind(" by ");
+  if (by == std::string_view::npos) return {};
+  std::string_view word = text.substr(by + 4);
+  while (!word.empty() && word.back() == ' ') word.remove_suffix(1);
+  if (word.empty() || word.find(' ') != std::string_view::npos) return {};
+  return word;
+}
+
 }  // namespace
 
 // Compared in this order; the first match decides.
@@ -117,6 +130,11 @@ int analyzelog::handle_kill() {
   int killer = next_number(' ');
   int victim = next_number(' ');
   int weapon = next_number(' ');
+  const std::string_view means = means_of_death(scan);
+  // A player who changes team dies by this "weapon" in some mods: the
+  // move is no suicide.
+  if (means == "MOD_CHANGE_TEAM" || means == "MOD_SWITCHTEAM") return 0;
+  if (!means.empty()) result.note_weapon_text(weapon, means);
   result.add_kill(killer, victim, weapon, line_time());
   return 0;
 }
@@ -189,6 +207,7 @@ int analyzelog::handle_initgame() {
     value = next_view('\\');
     store_setting(field(key), field(value));
   } while (!value.empty());
+  result.weapon_set = &config.weapon_names_for(result.gamename);
   return 0;
 }
 

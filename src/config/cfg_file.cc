@@ -73,10 +73,10 @@ void configdata::parse_cfg_line(std::string_view line) {
   get_quoted_value(line, "set_weaponset", set_weaponset, WEAPONSET_CAPACITY);
   get_quoted_value(line, "define_weaponset", define_weaponset,
                    WEAPONSET_CAPACITY);
-  if (line.substr(0, 10) == "weaponname" &&
-      diverse::equals_ignore_case(set_weaponset, define_weaponset)) {
-    set_weaponname(line);
+  if (line.find("define_weaponset") != std::string_view::npos) {
+    weapon_sets.push_back({define_weaponset, {}});
   }
+  if (line.substr(0, 10) == "weaponname") set_weaponname(line);
   if (line.find("alias") != std::string_view::npos) add_alias(line);
 }
 
@@ -103,10 +103,30 @@ void configdata::set_weaponname(std::string_view line) {
   int number = diverse::string_to_int(line.substr(digit));
   std::string name = extract_quoted(line, digit);
   // Names that do not fit, and numbers beyond the table, are only echoed.
-  if (name.size() < WEAPONNAME_CAPACITY && number < MAX_WEAPON_NAMES) {
-    weaponnames[number] = name;
-  }
+  const bool fits =
+      name.size() < WEAPONNAME_CAPACITY && number < MAX_WEAPON_NAMES;
+  if (fits && !weapon_sets.empty()) weapon_sets.back().names[number] = name;
+  if (!diverse::equals_ignore_case(set_weaponset, define_weaponset)) return;
+  if (fits) weaponnames[number] = name;
   std::printf("\n- %-12s%-8i \"%s\"", "weaponname", number, name.c_str());
+}
+
+bool configdata::auto_weaponset() const {
+  return diverse::equals_ignore_case(set_weaponset, "auto");
+}
+
+const configdata::weapon_names& configdata::weapon_names_for(
+    std::string_view gamename) const {
+  if (!auto_weaponset()) return weaponnames;
+  const weapon_names* fallback = &weaponnames;
+  for (const weapon_set& set : weapon_sets) {
+    if (diverse::equals_ignore_case(set.name, gamename)) return set.names;
+    if (fallback == &weaponnames &&
+        diverse::equals_ignore_case(set.name, "baseq3")) {
+      fallback = &set.names;
+    }
+  }
+  return *fallback;
 }
 
 void configdata::add_alias(std::string_view line) {

@@ -22,6 +22,13 @@ class configdata {
   static constexpr int MAX_ALIAS_NAMES = 16;
   static constexpr int MAX_WEAPON_NAMES = 64;
   static constexpr int DEFAULT_GAMES_PER_FILE = 50;
+  // Display names by weapon number; slot 0 names the sum of all weapons.
+  using weapon_names = std::array<std::string, MAX_WEAPON_NAMES>;
+  // A define_weaponset block of the configuration file.
+  struct weapon_set {
+    std::string name;
+    weapon_names names;
+  };
 
   configdata();
   configdata(const configdata&) = delete;
@@ -53,7 +60,16 @@ class configdata {
   // The text between the first '"' at or after position and the next '"',
   // CR, LF or the end of line; "" when there is no '"'.
   static std::string extract_quoted(std::string_view line, size_t position);
+  // A weaponname line: stored (and echoed) when its block is the set
+  // selected by name, and stored in its block's entry of weapon_sets.
   void set_weaponname(std::string_view line);
+  // True when set_weaponset is "auto" (any case): each game is named by
+  // the set defined under its InitGame's gamename.
+  bool auto_weaponset() const;
+  // The names of a game whose InitGame gave gamename: with "auto" the set
+  // defined under that gamename (ignoring case), else the "baseq3" set,
+  // else weaponnames; otherwise weaponnames. Valid as long as this object.
+  const weapon_names& weapon_names_for(std::string_view gamename) const;
   void add_alias(std::string_view line);
   // Fills alias_names with the quoted names (at most 16) of the first alias
   // line among whose names name is, ignoring the case of A-Z; with no such
@@ -91,7 +107,8 @@ class configdata {
   std::string font_size_title;              // capacity 16
   std::string font_size_text;               // capacity 16
   std::string cfg_filename;                 // capacity 256 (used whole)
-  std::array<std::string, MAX_WEAPON_NAMES> weaponnames;  // capacity 64
+  weapon_names weaponnames;                 // each of capacity 64
+  std::vector<weapon_set> weapon_sets;      // every block, in file order
   std::string set_weaponset;                // capacity 64
   std::string define_weaponset;             // capacity 64
   int min_kills = 0;

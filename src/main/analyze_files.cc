@@ -141,6 +141,7 @@ void morv_main::analyze(const std::string& path, diverse::log_input& input) {
   std::printf("\n- Writing game stats        ");
 
   auto game = std::make_unique<resultdata>(cfg);
+  game->warned_weapons = warned_weapons;
   auto reader = std::make_unique<analyzelog>(input.stream(), *game, cfg,
                                              *chatlog, ignore_events);
   for (;;) {

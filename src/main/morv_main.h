@@ -5,6 +5,7 @@
 #define MORV_MAIN_MORV_MAIN_H_
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,9 @@ class morv_main {
   int logfile_count = 0;
   // The readers' run-wide flag (analyzelog::ignore_events).
   bool ignore_events = false;
+  // The weapon numbers the run warned about (resultdata::warned_weapons).
+  std::shared_ptr<std::set<int>> warned_weapons =
+      std::make_shared<std::set<int>>();
   // The analysis's state, from its start to its end: the site, the chat
   // log, the totals, and the games being rendered (declared last, so that
   // rendering ends first also when a fatal error unwinds the stack, as in

@@ -33,7 +33,7 @@ std::unique_ptr<game_output> render_game(const resultdata& game,
     output->json_game.open_in_memory("");
     rapidjson::StringBuffer buffer;
     json_writer writer(buffer);
-    write_json_game(writer, game, context.config, context.number,
+    write_json_game(writer, game, context.number,
                     context.log_path, context.player_numbers);
     move_json(buffer, output->json_game);
   }

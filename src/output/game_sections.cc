@@ -218,7 +218,10 @@ void game_writer::write_killchart(int slot) const {
   begin_table(file, MATRIX_TABLE);
   file.print("<tr bgcolor=000080>\r\n<td align=center colspan=%i>"
              "<b>Killchart (%s)</b></td>\r\n</tr>\r\n",
-             count + 3, config.weaponnames[slot].c_str());
+             count + 3,
+             (config.auto_weaponset() ? game.weapon_name(slot)
+                                      : (*game.weapon_set)[slot])
+                 .c_str());
   file.write("<tr>\r\n<td>&nbsp;</td>\r\n<td>&nbsp;</td>\r\n");
   for (int j = 0; j < count; ++j) {
     write_number_cell(

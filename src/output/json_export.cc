@@ -190,8 +190,11 @@ void json_export::add_game(outputfile& json_object) {
   ++logs.back().games;
 }
 
-void json_export::set_players(std::vector<const player_t*> order) {
+void json_export::set_players(
+    std::vector<const player_t*> order,
+    const std::array<std::string, MAX_WEAPONS>& names) {
   players = std::move(order);
+  weapon_names = names;
 }
 
 uint64_t json_export::finish() {
@@ -223,7 +226,7 @@ uint64_t json_export::finish() {
   json_key(writer, "players");
   writer.StartArray();
   for (const player_t* player : players) {
-    write_json_player(writer, *player, config);
+    write_json_player(writer, *player, weapon_names);
     if (buffer.GetSize() >= BLOCK) move_json(buffer, file);
   }
   writer.EndArray();

@@ -3,11 +3,13 @@
 #ifndef MORV_OUTPUT_JSON_EXPORT_H_
 #define MORV_OUTPUT_JSON_EXPORT_H_
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "diverse/outputfile.h"
+#include "stats/weapons.h"
 
 class configdata;
 class player_t;
@@ -56,7 +58,8 @@ class json_export {
   // The run-wide players in the order the document lists them, that of
   // players.htm: every player, each with its number and listed flag final
   // (the games' player numbers go by them); they must live until finish.
-  void set_players(std::vector<const player_t*> order);
+  void set_players(std::vector<const player_t*> order,
+                   const std::array<std::string, MAX_WEAPONS>& weapon_names);
   // Writes the document (run-wide players in the order set, with their
   // opponents, which must be finished for every player) and removes the
   // spool; fatal "Couldn't write %s" when it cannot be completed, or
@@ -73,6 +76,7 @@ class json_export {
   int spooled_games = 0;
   std::vector<log_entry> logs;
   std::vector<const player_t*> players;
+  std::array<std::string, MAX_WEAPONS> weapon_names;
 };
 
 #endif  // MORV_OUTPUT_JSON_EXPORT_H_

@@ -116,7 +116,8 @@ void write_player_number(json_writer& writer, int number) {
 }
 
 void write_game_player(json_writer& writer, const player_t& player,
-                       const configdata& config, int position, int number) {
+                       const weapon_slot_names& weapon_names, int position,
+                       int number) {
   writer.StartObject();
   json_key(writer, "position");
   writer.Int(position);
@@ -141,7 +142,7 @@ void write_game_player(json_writer& writer, const player_t& player,
   writer.Uint(player.mkiol);
   json_key(writer, "longest_streak_time");
   writer.Uint(player.mkiol_time);
-  write_json_weapons(writer, player, config);
+  write_json_weapons(writer, player, weapon_names);
   write_pickups(writer, player);
   writer.EndObject();
 }
@@ -173,8 +174,7 @@ void write_kill_matrix(json_writer& writer, const resultdata& game) {
 
 }  // namespace
 
-void write_json_game(json_writer& writer, const resultdata& game,
-                     const configdata& config, int number,
+void write_json_game(json_writer& writer, const resultdata& game, int number,
                      std::string_view log_path,
                      const std::vector<int>& player_numbers) {
   writer.StartObject();
@@ -214,9 +214,13 @@ void write_json_game(json_writer& writer, const resultdata& game,
   write_teams(writer, game);
   json_key(writer, "players");
   writer.StartArray();
+  weapon_slot_names weapon_names;
+  for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
+    weapon_names[static_cast<size_t>(slot)] = game.weapon_name(slot);
+  }
   for (int i = 0; i < game.num_players; ++i) {
     const size_t at = static_cast<size_t>(i);
-    write_game_player(writer, game.get_player(i), config, i + 1,
+    write_game_player(writer, game.get_player(i), weapon_names, i + 1,
                       at < player_numbers.size() ? player_numbers[at] : 0);
   }
   writer.EndArray();

@@ -84,7 +84,7 @@ void write_json_counts(json_writer& writer, const player_t& player) {
 }
 
 void write_json_weapons(json_writer& writer, const player_t& player,
-                        const configdata& config) {
+                        const weapon_slot_names& names) {
   json_key(writer, "weapons");
   writer.StartArray();
   for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
@@ -96,7 +96,7 @@ void write_json_weapons(json_writer& writer, const player_t& player,
     json_key(writer, "slot");
     writer.Int(slot);
     json_key(writer, "name");
-    write_json_text(writer, config.weaponnames[static_cast<size_t>(slot)]);
+    write_json_text(writer, names[static_cast<size_t>(slot)]);
     json_key(writer, "kills");
     writer.Uint(kills);
     json_key(writer, "killed");
@@ -136,7 +136,7 @@ void write_opponents(json_writer& writer, const player_t& player) {
 }  // namespace
 
 void write_json_player(json_writer& writer, const player_t& player,
-                       const configdata& config) {
+                       const weapon_slot_names& weapon_names) {
   writer.StartObject();
   json_key(writer, "number");
   write_json_optional(writer, player.listed, player.number);
@@ -149,7 +149,7 @@ void write_json_player(json_writer& writer, const player_t& player,
   json_key(writer, "games");
   writer.Int(player.games);
   write_json_counts(writer, player);
-  write_json_weapons(writer, player, config);
+  write_json_weapons(writer, player, weapon_names);
   write_opponents(writer, player);
   writer.EndObject();
 }

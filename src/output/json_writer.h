@@ -6,12 +6,15 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "diverse/outputfile.h"
+#include "stats/weapons.h"
 
 class configdata;
 class player_t;
@@ -48,9 +51,11 @@ void write_json_optional(json_writer& writer, bool present, int64_t value);
 // eff, skill, fpm, dpm, playtime and the average ping (null without
 // samples).
 void write_json_counts(json_writer& writer, const player_t& player);
-// The "weapons" member: slots 1 to 39 with any kill, death or suicide.
+// The "weapons" member: slots 1 to 63 with any kill, death or suicide,
+// named by names.
+using weapon_slot_names = std::array<std::string, MAX_WEAPONS>;
 void write_json_weapons(json_writer& writer, const player_t& player,
-                        const configdata& config);
+                        const weapon_slot_names& names);
 
 // Stands in a game's text for a player's run-wide number, which is known
 // when the game is written but not whether that player is listed: the
@@ -63,13 +68,12 @@ inline constexpr char PLAYER_MARK = '\x01';
 // One finished game (json_game.cc), numbered as its page, read from the
 // log file at log_path; player_numbers holds the run-wide number of each
 // of its players, in its order, each written as a PLAYER_MARK pair.
-void write_json_game(json_writer& writer, const resultdata& game,
-                     const configdata& config, int number,
+void write_json_game(json_writer& writer, const resultdata& game, int number,
                      std::string_view log_path,
                      const std::vector<int>& player_numbers);
 // One run-wide player record with its opponents (json_players.cc); the
 // totals' opponents must be finished for every player.
 void write_json_player(json_writer& writer, const player_t& player,
-                       const configdata& config);
+                       const weapon_slot_names& weapon_names);
 
 #endif  // MORV_OUTPUT_JSON_WRITER_H_

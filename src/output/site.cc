@@ -353,7 +353,7 @@ void site::write_rankings(const run_rankings& rankings) {
       file.close();
     }
   }
-  if (json) json->set_players(rankings.main_order);
+  if (json) json->set_players(rankings.main_order, rankings.weapon_names);
 }
 
 int site::open_players_folder() {

@@ -8,6 +8,7 @@
 #include "diverse/outputfile.h"
 #include "output/page_frame.h"
 #include "stats/player_t.h"
+#include "stats/resultdata_total.h"
 
 namespace {
 
@@ -41,7 +42,9 @@ void player_page_writer::write_weapon_stats(const player_t& player) const {
     if (kills == 0 && killed == 0) continue;
     file.write("<tr>\r\n");
     set_attr("width=120 align=left");
-    th_text(file, config.weaponnames[slot].c_str());
+    th_text(file, config.auto_weaponset()
+                      ? totals.weapon_name(slot).c_str()
+                      : config.weaponnames[slot].c_str());
     set_attr("width=60 align=right");
     td_int(file, kills);
     share_cell(file, kills, all_kills);

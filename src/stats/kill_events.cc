@@ -54,6 +54,18 @@ void count_frag(player_t& killer, player_t& victim, team_records& teams,
 
 }  // namespace
 
+bool resultdata::has_slot(int weapon) const {
+  if (weapon < 0 || weapon >= MAX_WEAPONS) return false;
+  return weapon < SLOTTED_WEAPONS ||
+         !(*weapon_set)[static_cast<size_t>(weapon)].empty();
+}
+
+void resultdata::note_weapon_text(int weapon, std::string_view text) {
+  if (!has_slot(weapon)) return;
+  std::string& kept = weapon_texts[static_cast<size_t>(weapon)];
+  if (kept.empty()) kept.assign(text.substr(0, 63));
+}
+
 int resultdata::add_kill(int killer, int victim, int weapon, int time) {
   if (!running) return 2;
   bool killer_is_client = is_client(killer);
@@ -68,8 +80,12 @@ int resultdata::add_kill(int killer, int victim, int weapon, int time) {
   // kill cannot be attributed, so it is dropped before anything counts.
   if (killer_is_client && killer_player == nullptr) return 2;
   if (victim_is_client && victim_player == nullptr) return 2;
-  if (weapon < 0 || weapon >= MAX_WEAPONS) {
-    warning("weapon id > MAX_WEAPONS, weapon id reset to zero\n");
+  if (!has_slot(weapon)) {
+    // Once per number, up to a bound: a log can hold a few mistaken
+    // numbers, not a warning for every kill of a mod's weapon.
+    if (warned_weapons->size() < 4096 && warned_weapons->insert(weapon).second) {
+      warning("weapon id > MAX_WEAPONS, weapon id reset to zero\n");
+    }
     weapon = 0;
   }
   if (killer_is_client && victim_is_client) {

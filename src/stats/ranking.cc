@@ -10,6 +10,7 @@
 
 run_rankings resultdata_total::rankings() {
   run_rankings result;
+  result.weapon_names = weapon_names;
   for (int n : {0, config->top_players}) {
     if (n < 0 || (n == 0 && !result.sets.empty())) continue;
     run_rankings::set& set = result.sets.emplace_back();

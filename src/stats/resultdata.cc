@@ -20,6 +20,7 @@ resultdata::resultdata(const configdata& config)
     : config(config),
       kill_matrix(matrix_size(INITIAL_CAPACITY), 0),
       players(MAX_PLAYERS) {
+  weapon_set = &config.weaponnames;
   empty_client_table();
 }
 
@@ -43,6 +44,7 @@ void resultdata::reset() {
   started.clear();
   init_time = -1;
   duration = -1;
+  for (std::string& text : weapon_texts) text.clear();
   // Only the records and the matrix corner that the players since the
   // last reset used can hold anything; the rest is still clear. Clearing
   // all of a 512-player matrix for every game would cost 20 MB of writes.

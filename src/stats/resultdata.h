@@ -5,15 +5,15 @@
 
 #include <array>
 #include <memory>
+#include <set>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "config/configdata.h"
 #include "stats/player_t.h"
 #include "stats/weapons.h"
-
-class configdata;
 
 // One server client number's slot in the current game.
 struct client_slot {
@@ -37,6 +37,15 @@ struct game_settings {
   std::string started;   // wall-clock start, "YYYY-MM-DDThh:mm:ss"; "" unknown
   int init_time = -1;    // InitGame's time stamp, seconds; -1 without one
   int duration = -1;     // seconds from InitGame to ShutdownGame; -1 unknown
+  // The weapon names of the game's mod (owned by the configuration), and
+  // per slot the first "by MOD_..." text of its kill lines in this game.
+  const configdata::weapon_names* weapon_set = nullptr;
+  std::array<std::string, MAX_WEAPONS> weapon_texts;
+  // The name a slot shows: the set's, else the log's own text.
+  const std::string& weapon_name(int slot) const {
+    const std::string& named = (*weapon_set)[static_cast<size_t>(slot)];
+    return named.empty() ? weapon_texts[static_cast<size_t>(slot)] : named;
+  }
 };
 
 // One game record per log file, owned by the driver (on the heap) and
@@ -123,9 +132,13 @@ class resultdata : public game_settings {
   // Returns 1 when a non-spectator leaves a 1on1 game.
   int client_disconnect(int client, int time);
   // 0 recorded, 1 skipped for a bot, 2 not running or no player (a client
-  // whose slot has no player record is never counted). Weapon numbers
-  // outside 0 to 39 warn and count under slot 0.
+  // whose slot has no player record is never counted). A weapon number
+  // without a slot (see SLOTTED_WEAPONS) counts under slot 0, with a
+  // warning the first time the run meets the number.
   int add_kill(int killer, int victim, int weapon, int time);
+  // Keeps text (a kill line's "by MOD_..." word) as the slot's text when
+  // it has none yet in this game.
+  void note_weapon_text(int weapon, std::string_view text);
   // The two halves of a move to and from the spectators.
   void leave_play(int client, int time);
   void rejoin_play(int client, int time);
@@ -180,6 +193,10 @@ class resultdata : public game_settings {
   std::array<int, MAX_CLIENTS + 1> streak_start{};
   bool running = false;
   bool round_paused = false;  // between pause_round and open_round
+  // Weapon numbers without a slot warned about: the driver shares one set
+  // among the records of a run.
+  std::shared_ptr<std::set<int>> warned_weapons =
+      std::make_shared<std::set<int>>();
   std::vector<uint16_t> kill_matrix;  // capacity^2 * MAX_WEAPONS + 1
   std::vector<player_t> players;      // MAX_PLAYERS records
 
@@ -193,6 +210,8 @@ class resultdata : public game_settings {
     if (client >= slots_in_use) slots_in_use = client + 1;
   }
 
+  // True when kills with this weapon number count in a slot of their own.
+  bool has_slot(int weapon) const;
   // A record with room for players players and no matrix.
   resultdata(const configdata& config, int players);
   void grow();

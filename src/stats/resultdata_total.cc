@@ -46,7 +46,34 @@ void add_player_counts(player_t& total, const player_t& game_player) {
 
 resultdata_total::resultdata_total(configdata& config) : config(&config) {}
 
+void resultdata_total::note_weapon_names(const resultdata& game) {
+  static constexpr int MAX_NAMES = 3;
+  for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
+    int& count = weapon_name_count[static_cast<size_t>(slot)];
+    if (count >= MAX_NAMES) continue;
+    const std::string& name = game.weapon_name(slot);
+    if (name.empty()) continue;
+    bool used = false;
+    for (int i = 0; i < game.get_num_players() && !used; ++i) {
+      const player_t& player = game.get_player(i);
+      used = player.kills[slot] != 0 || player.killed[slot] != 0 ||
+             player.suicides[slot] != 0;
+    }
+    if (!used) continue;
+    std::string& joined = weapon_names[static_cast<size_t>(slot)];
+    if (joined == name || joined.starts_with(name + " / ") ||
+        joined.ends_with(" / " + name) ||
+        joined.find(" / " + name + " / ") != std::string::npos) {
+      continue;
+    }
+    if (!joined.empty()) joined += " / ";
+    joined += name;
+    ++count;
+  }
+}
+
 std::vector<int> resultdata_total::add_game(const resultdata& game) {
+  note_weapon_names(game);
   const int count = game.get_num_players();
   std::vector<int> numbers;
   numbers.reserve(static_cast<size_t>(count));

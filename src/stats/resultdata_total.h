@@ -14,6 +14,7 @@
 
 #include "config/sortkey.h"
 #include "stats/player_t.h"
+#include "stats/weapons.h"
 
 class configdata;
 class resultdata;
@@ -46,6 +47,8 @@ struct run_rankings {
   };
   std::vector<set> sets;
   std::vector<const player_t*> main_order;
+  // The run-wide name of each weapon slot (resultdata_total::weapon_name).
+  std::array<std::string, MAX_WEAPONS> weapon_names;
 };
 
 // One per run, owned by the analysis driver. Owns every run-wide player
@@ -64,6 +67,14 @@ class resultdata_total {
   // game's kill matrix, also when they are 0). Returns the run-wide
   // number of each of the game's players, in the game's order.
   std::vector<int> add_game(const resultdata& game);
+  // A weapon slot's name on run-wide pages: each distinct name the run's
+  // games gave the slot (their weapon set's, else the log's own text),
+  // at most three, joined by " / ". A run that mixes mods sums the kills
+  // of one weapon number in one slot, whatever weapon each mod numbers so;
+  // the name says which weapons that took in.
+  const std::string& weapon_name(int slot) const {
+    return weapon_names[static_cast<size_t>(slot)];
+  }
   // The run-wide record for a raw name: the first record whose lower-cased
   // plain name equals a candidate of the alias lookup, tried in order, and
   // finally the name's own plain form. Otherwise a new record is appended,
@@ -114,6 +125,11 @@ class resultdata_total {
   configdata* config;
 
  private:
+  // Adds the names game gives the slots its players used.
+  void note_weapon_names(const resultdata& game);
+  std::array<std::string, MAX_WEAPONS> weapon_names;
+  std::array<int, MAX_WEAPONS> weapon_name_count{};
+
   // Puts player's opponents in order (order[new position] = old one).
   void reorder_opponents(player_t& player, const std::vector<int>& order);
   // A player's opponent records by opponent name number, in an

@@ -4,9 +4,12 @@
 
 #include <string_view>
 
-// Slot 0 is the sum over all weapons; slots 1 to 39 are the log's weapon
-// (means of death) numbers.
-inline constexpr int MAX_WEAPONS = 40;
+// Slot 0 is the sum over all weapons; slots 1 to 63 are the log's weapon
+// (means of death) numbers. A number below SLOTTED_WEAPONS always has its
+// slot; one from there on only when the game's weapon set names it (the
+// mods that number their weapons so high), else it counts under slot 0.
+inline constexpr int MAX_WEAPONS = 64;
+inline constexpr int SLOTTED_WEAPONS = 40;
 
 // Pickup counters of a player record, in record order.
 enum item_class {
