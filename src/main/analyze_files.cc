@@ -176,6 +176,7 @@ void morv_main::pass_game(const resultdata& game, const std::string& log_path,
                             number,
                             output->games_folder(),
                             cfg.json_export,
+                            cfg.classic_pages(),
                             log_path,
                             std::move(player_numbers)};
   if (game.num_players > MAX_RENDERED_BESIDE) {
@@ -211,7 +212,11 @@ void morv_main::write_player_pages() {
   work.next();
   work.next();
   totals->finish_opponents();
+  if (cfg.classic_pages()) write_classic_player_pages(work);
+}
 
+void morv_main::write_classic_player_pages(
+    diverse::ordered_queue<outputfile::save_result>& work) {
   const int folder = output->open_players_folder();
   std::printf("\nWriting per player stats        ");
   // The listed players in order, each with its place among all players

@@ -75,6 +75,9 @@ class morv_main {
   // The ranking pages, with the opponents sorted beside them, and the
   // player pages, shared by two threads.
   void write_player_pages();
+  // The classic player pages, made on the two threads of work.
+  void write_classic_player_pages(
+      diverse::ordered_queue<outputfile::save_result>& work);
 
   configdata cfg;
   int logfile_count = 0;

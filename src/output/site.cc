@@ -176,7 +176,7 @@ void site::prepare() {
   remove_temporaries_in(output.descriptor(), true);
   if (!output_is_start) remove_temporaries_in(AT_FDCWD, true);
   cleanup_folder = output.descriptor();
-  settle_stylesheet(start_css);
+  if (config.classic_pages()) settle_stylesheet(start_css);
   if (config.json_export) start_export();
 }
 
@@ -255,7 +255,7 @@ int site::number_game() {
   const int number = ++games_numbered;
   // The games folder was emptied away before the first log; the first game
   // makes it again, and every later game finds it.
-  if (number == 1) {
+  if (number == 1 && config.classic_pages()) {
     const std::string name = temporary(GAMES_FOLDER);
     diverse::make_folder_at(output.descriptor(), name);
     games = diverse::folder_handle(name, output.descriptor());
@@ -265,11 +265,14 @@ int site::number_game() {
 
 void site::commit_game(game_output& game) {
   const int per_page = games_per_list_page(config);
-  if (!games.is_open()) {
+  const bool classic = config.classic_pages();
+  if (classic && !games.is_open()) {
     fatal_error("Couldn't open %s", shown(GAMES_FOLDER).c_str());
   }
-  if ((game.number - 1) % per_page == 0) start_game_list_page(game.number);
-  game.list_entry.copy_to(game_list_page);
+  if (classic && (game.number - 1) % per_page == 0) {
+    start_game_list_page(game.number);
+  }
+  if (classic) game.list_entry.copy_to(game_list_page);
   outputfile::report_saving(
       game.page_saved,
       shown(std::string(GAMES_FOLDER) + "/" + game_page_name(game.number)));
@@ -281,7 +284,7 @@ void site::commit_game(game_output& game) {
         output_is_start ? start_datafile_started : output_datafile_started);
     game.player_lines.copy_to(file);
   }
-  if (game.number % per_page == 0) finish_game_list_page();
+  if (classic && game.number % per_page == 0) finish_game_list_page();
   if (config.write_datafile) {
     outputfile file;
     open_datafile(AT_FDCWD, file, start_datafile_started);
@@ -328,6 +331,7 @@ void site::finish_game_list_page() {
 }
 
 void site::finish_games() {
+  if (!config.classic_pages()) return;
   if (game_list_page.is_open()) finish_game_list_page();
   outputfile index;
   index.open_at(output.descriptor(), temporary("games.htm").c_str(),
@@ -337,6 +341,10 @@ void site::finish_games() {
 }
 
 void site::write_rankings(const run_rankings& rankings) {
+  if (!config.classic_pages()) {
+    if (json) json->set_players(rankings.main_order);
+    return;
+  }
   for (const run_rankings::set& set : rankings.sets) {
     const std::string prefix = set.n == 0 ? "" : "top_";
     for (const ranking_table& table : set.tables) {
@@ -407,8 +415,10 @@ void site::publish() {
       fatal_error("Couldn't write %s", shown(DATAFILE_NAME).c_str());
     }
   }
-  replace_folder(GAMES_FOLDER);
-  replace_folder(PLAYERS_FOLDER);
+  if (config.classic_pages()) {
+    replace_folder(GAMES_FOLDER);
+    replace_folder(PLAYERS_FOLDER);
+  }
   for (const std::string& name : published) {
     if (name == GAMES_FOLDER || name == PLAYERS_FOLDER) continue;
     const std::string from = prefix + name;
@@ -461,7 +471,9 @@ void site::remove_stale_files() {
     }
     bool kept = false;
     for (const std::string& entry : written) kept = kept || entry == name;
-    if (!kept) ::unlinkat(folder, name.c_str(), 0);
+    // Without the classic pages, the classic files stay, and stay listed.
+    if (!kept && !config.classic_pages()) written.push_back(name);
+    if (!kept && config.classic_pages()) ::unlinkat(folder, name.c_str(), 0);
   }
   outputfile manifest;
   const std::string temporary_manifest = prefix + MANIFEST_NAME;
