@@ -10,6 +10,7 @@
 
 #include "config/configdata.h"
 #include "diverse/ordered_queue.h"
+#include "modern/modern_site.h"
 #include "output/game_output.h"
 
 namespace diverse {
@@ -19,6 +20,13 @@ class chat_log;
 class resultdata;
 class resultdata_total;
 class site;
+
+// A game as rendered beside the reader: the classic site's part and what
+// came of the modern site's page (saved without --site).
+struct rendered_game {
+  std::unique_ptr<game_output> classic;
+  outputfile::save_result modern = outputfile::save_result::saved;
+};
 
 // One per process, created by main. The process's current folder stays the
 // start folder: logs and the data file are named from there, and the site
@@ -66,6 +74,7 @@ class morv_main {
   // players, as the totals gave them.
   void pass_game(const resultdata& game, const std::string& log_path,
                  std::vector<int> player_numbers);
+  void commit_game(rendered_game game);
   void commit_oldest_game();
   void commit_pending_games();
   // commit_pending_games of the run whose reader is reading, for
@@ -88,10 +97,10 @@ class morv_main {
   // rendering ends first also when a fatal error unwinds the stack, as in
   // the fuzz targets).
   std::unique_ptr<site> output;
+  std::unique_ptr<modern::modern_site> modern;  // with --site
   std::unique_ptr<chat_log> chatlog;
   std::unique_ptr<resultdata_total> totals;
-  std::unique_ptr<diverse::ordered_queue<std::unique_ptr<game_output>>>
-      rendering;
+  std::unique_ptr<diverse::ordered_queue<rendered_game>> rendering;
 };
 
 #endif  // MORV_MAIN_MORV_MAIN_H_

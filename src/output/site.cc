@@ -27,6 +27,7 @@
 #include "output/game_page.h"
 #include "output/json_export.h"
 #include "output/ranking_page.h"
+#include "output/site_folder.h"
 #include "output/site_nav.h"
 #include "stats/resultdata_total.h"
 
@@ -37,8 +38,10 @@ const char* const JSON_NAME = "morv.json";
 const char* const LOCK_NAME = ".morv.lock";
 const char* const MANIFEST_NAME = ".morv-manifest";
 
-// The output folder, held open for the fatal and signal exits.
+// The output folder and the modern site's parent folder, held open for the
+// fatal and signal exits.
 std::atomic<int> cleanup_folder{-1};
+std::atomic<int> cleanup_site_parent{-1};
 
 // The whole file in the current folder; false when it cannot be opened,
 // fatal "Couldn't read %s" when it cannot be read to its end.
@@ -75,28 +78,6 @@ bool write_stylesheet(int folder, const std::string& name,
   if (file.result() == outputfile::save_result::saved) return true;
   ::unlinkat(folder, name.c_str(), 0);
   return false;
-}
-
-std::string temporary_prefix(long pid) {
-  return ".morv-tmp-" + std::to_string(pid) + "-";
-}
-
-// Removes the entries of folder whose names begin with a temporary prefix:
-// this process's, or (stale) those of processes that no longer run.
-void remove_temporaries_in(int folder, bool stale) {
-  const std::string own = temporary_prefix(::getpid());
-  for (const std::string& name :
-       diverse::entries_matching(folder, ".morv-tmp-*")) {
-    if (stale) {
-      const long pid = std::atol(name.c_str() + std::strlen(".morv-tmp-"));
-      if (pid <= 0 ||
-          (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) {
-        diverse::remove_tree(folder, name);
-      }
-    } else if (name.starts_with(own)) {
-      diverse::remove_tree(folder, name);
-    }
-  }
 }
 
 bool same_folder(int a, int b) {
@@ -139,25 +120,27 @@ void site::start_datafile() {
 // it).
 void site::remove_temporaries() {
   outputfile::stop_making_files();
-  const int folder = cleanup_folder.load();
+  const int folders[] = {AT_FDCWD, cleanup_folder.load(),
+                         cleanup_site_parent.load()};
   const std::string own = temporary_prefix(::getpid()) + "*";
   for (int round = 0; round < 1000; ++round) {
-    remove_temporaries_in(AT_FDCWD, false);
-    if (folder >= 0) remove_temporaries_in(folder, false);
-    const bool start_clean =
-        diverse::entries_matching(AT_FDCWD, own.c_str()).empty();
-    if (start_clean &&
-        (folder < 0 ||
-         diverse::entries_matching(folder, own.c_str()).empty())) {
-      break;
+    bool clean = true;
+    for (int folder : folders) {
+      if (folder == -1) continue;
+      remove_temporaries_in(folder, false);
+      clean = clean && diverse::entries_matching(folder, own.c_str()).empty();
     }
+    if (clean) break;
   }
   // A thread may have been between its last look at the flag and making
   // its file.
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  remove_temporaries_in(AT_FDCWD, false);
-  if (folder >= 0) remove_temporaries_in(folder, false);
+  for (int folder : folders) {
+    if (folder != -1) remove_temporaries_in(folder, false);
+  }
 }
+
+void site::watch_folder(int folder) { cleanup_site_parent = folder; }
 
 void site::prepare() {
   std::string start_css;
