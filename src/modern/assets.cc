@@ -31,7 +31,7 @@ footer{max-width:76rem;margin:0 auto;padding:1rem;color:var(--muted);font-size:.
 h1{font-size:1.6rem;margin:1rem 0 .25rem}
 h2{font-size:1.2rem;margin:1.8rem 0 .5rem}
 .sub{color:var(--muted);margin:0 0 1rem}
-.tiles{display:grid;grid-template-columns:repeat(auto-fill,minmax(8.5rem,1fr));gap:.5rem;margin:1rem 0;padding:0}
+.tiles{display:grid;grid-template-columns:repeat(auto-fill,minmax(7rem,1fr));gap:.5rem;margin:1rem 0;padding:0}
 .tiles div{background:var(--alt);border:1px solid var(--line);border-radius:6px;padding:.5rem .75rem}
 .tiles dt{color:var(--muted);font-size:.875rem}
 .tiles dd{margin:0;font-size:1.3rem;font-weight:600;font-variant-numeric:tabular-nums}

@@ -91,7 +91,11 @@ void write_weapons(outputfile& page, const site_view& view,
     return player.kills[a] > player.kills[b];
   });
   page.write("<h2>Weapons</h2>\n");
-  write_weapon_chart(page, view, weapons, player);
+  std::vector<int> used;
+  for (int w : weapons) {
+    if (player.kills[w] != 0) used.push_back(w);
+  }
+  if (!used.empty()) write_weapon_chart(page, view, used, player);
   open_table(page, {"Weapon", "Kills", "Share", "Deaths by it", "Suicides"});
   for (int w : weapons) {
     page.write("<tr><td class=\"n\">" + text(weapon_name(view.config, w)) +
