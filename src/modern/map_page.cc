@@ -109,7 +109,8 @@ outputfile::save_result write_map_page(const site_view& view, int map,
                outputfile::failures::kept);
   write_head(page, "Map " + text(total.name) + " · Morv", ROOT);
   page.write("<h1>Map " + text(total.name) + "</h1>\n<p class=\"sub\">" +
-             std::to_string(total.games) + " games, " +
+             std::to_string(total.games) +
+             (total.games == 1 ? " game, " : " games, ") +
              clock_time(total.seconds) + " played</p>\n");
   write_best_players(page, view, map);
   write_games(page, view, map);
