@@ -1,9 +1,9 @@
 #!/bin/sh
 # Fails when a source folder includes a folder above it in the chain
-# diverse < config < stats < output < analyzelog < main (tests excepted).
+# diverse < config < stats < output < modern < analyzelog < main (tests excepted).
 set -eu
 cd "$(dirname "$0")/../src"
-order="diverse config stats output analyzelog main"
+order="diverse config stats output modern analyzelog main"
 rank() {
   i=0
   for f in $order; do
@@ -24,5 +24,5 @@ for folder in $order; do
     done
   done
 done
-[ $status -eq 0 ] && echo "layers: no include against diverse < config < stats < output < analyzelog < main"
+[ $status -eq 0 ] && echo "layers: no include against diverse < config < stats < output < modern < analyzelog < main"
 exit $status

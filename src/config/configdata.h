@@ -92,6 +92,14 @@ class configdata {
   std::string json_path;
   // --quiet (also implied by --json=-): nothing on standard output.
   bool quiet = false;
+  // --site=DIR: also write the modern site into DIR (from the start
+  // folder); "" for none.
+  std::string site_directory;
+  // --no-classic: write none of the classic pages nor the chat log; the
+  // data files and the export are written as before.
+  bool no_classic = false;
+  // The classic pages and chat log are written.
+  bool classic_pages() const { return !no_classic; }
   // --config=FILE names cfg_filename and requires it to exist; -cfg:FILE
   // names it (a missing one gives the defaults).
   bool cfg_required = false;

@@ -33,6 +33,10 @@ constexpr help_line HELP_LINES[] = {
     {"--output=DIR", "write the site into DIR (made when missing; overrides\n"
                      "                     output_directory)"},
     {"--config=FILE", "read settings from FILE, which must exist"},
+    {"--site=DIR", "also write the modern site into DIR (made when missing;\n"
+                   "                     a non-empty DIR must be one morv made)"},
+    {"--no-classic", "write none of the classic pages nor chat.htm (-d and\n"
+                     "                     --json as before)"},
     {"--json[=PATH]", "also write every game and player as JSON: morv.json\n"
                       "                     in the output folder, PATH from the "
                       "start folder,\n"
@@ -74,6 +78,11 @@ bool configdata::apply_long_option(std::string_view argument) {
     quiet = true;
     return true;
   }
+  if (argument == "--no-classic") {
+    no_classic = true;
+    return true;
+  }
+  if (option_value(argument, "--site", site_directory)) return true;
   if (option_value(argument, "--config", cfg_filename)) {
     cfg_required = true;
     return true;

@@ -6,6 +6,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,12 +64,15 @@ morv_main* morv_main::reading_run = nullptr;
 void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   if (!output) output = std::make_unique<site>(cfg);
   output->prepare();
+  if (!cfg.site_directory.empty()) {
+    modern = std::make_unique<modern::modern_site>(cfg);
+    modern->prepare();
+  }
   chatlog = std::make_unique<chat_log>(
       output->output_folder(),
       cfg.write_chatlog ? output->chat_log_file() : "chat.htm");
   totals = std::make_unique<resultdata_total>(cfg);
-  rendering =
-      std::make_unique<diverse::ordered_queue<std::unique_ptr<game_output>>>();
+  rendering = std::make_unique<diverse::ordered_queue<rendered_game>>();
   reading_run = this;
 
   for (const std::string& argument : log_arguments) {
@@ -89,6 +93,8 @@ void morv_main::analyze_files(const std::vector<std::string>& log_arguments) {
   write_player_pages();
   output->finish_export();
   output->publish();
+  if (modern) modern->publish();
+  modern.reset();
   totals.reset();
   chatlog.reset();
   output.reset();
@@ -173,25 +179,39 @@ void morv_main::pass_game(const resultdata& game, const std::string& log_path,
   const int number = output->number_game();
   // The heading of the chat that follows this game.
   if (cfg.write_chatlog) chatlog->write_game_heading(number + 1);
+  std::optional<modern::game_page_context> page;
+  if (modern) page.emplace(modern->add_game(game, player_numbers, *totals, number));
   const run_context context{cfg,
                             number,
                             output->games_folder(),
                             cfg.json_export,
+                            cfg.classic_pages(),
                             log_path,
                             std::move(player_numbers)};
-  if (game.num_players > MAX_RENDERED_BESIDE) {
+  const bool beside = game.num_players <= MAX_RENDERED_BESIDE;
+  std::shared_ptr<const resultdata> copy;
+  if (beside || modern) copy = resultdata::copy_of_finished(game);
+  if (modern) modern->keep_latest(copy, *page);
+  auto render = [context, page](const resultdata& record) {
+    rendered_game rendered{render_game(record, context)};
+    if (page) rendered.modern = modern::write_game_page(record, *page);
+    return rendered;
+  };
+  if (!beside) {
     commit_pending_games();
-    output->commit_game(*render_game(game, context));
+    commit_game(render(game));
     return;
   }
   if (rendering->pending() == MAX_PENDING_GAMES) commit_oldest_game();
-  std::shared_ptr<const resultdata> copy = resultdata::copy_of_finished(game);
-  rendering->submit([copy, context] { return render_game(*copy, context); });
+  rendering->submit([copy, render] { return render(*copy); });
 }
 
-void morv_main::commit_oldest_game() {
-  output->commit_game(*rendering->next());
+void morv_main::commit_game(rendered_game game) {
+  output->commit_game(*game.classic);
+  if (modern) modern->report_game(game.modern, game.classic->number);
 }
+
+void morv_main::commit_oldest_game() { commit_game(rendering->next()); }
 
 void morv_main::commit_pending_games() {
   while (rendering->pending() > 0) commit_oldest_game();
@@ -212,7 +232,12 @@ void morv_main::write_player_pages() {
   work.next();
   work.next();
   totals->finish_opponents();
+  if (modern) modern->write_pages(*totals, rankings.main_order);
+  if (cfg.classic_pages()) write_classic_player_pages(work);
+}
 
+void morv_main::write_classic_player_pages(
+    diverse::ordered_queue<outputfile::save_result>& work) {
   const int folder = output->open_players_folder();
   std::printf("\nWriting per player stats        ");
   // The listed players in order, each with its place among all players

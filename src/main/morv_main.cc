@@ -109,6 +109,8 @@ void morv_main::run(int argc, char** argv) {
   cfg.read_cfg(cfg.cfg_filename);
   std::printf("\n");
   cfg.parse_commandline(argc, argv);
+  // The chat log is a classic page.
+  if (cfg.no_classic) cfg.write_chatlog = false;
   watch_for_signals();
   set_fatal_cleanup(&site::remove_temporaries);
   output = std::make_unique<site>(cfg);

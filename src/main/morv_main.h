@@ -11,6 +11,7 @@
 
 #include "config/configdata.h"
 #include "diverse/ordered_queue.h"
+#include "modern/modern_site.h"
 #include "output/game_output.h"
 
 namespace diverse {
@@ -20,6 +21,13 @@ class chat_log;
 class resultdata;
 class resultdata_total;
 class site;
+
+// A game as rendered beside the reader: the classic site's part and what
+// came of the modern site's page (saved without --site).
+struct rendered_game {
+  std::unique_ptr<game_output> classic;
+  outputfile::save_result modern = outputfile::save_result::saved;
+};
 
 // One per process, created by main. The process's current folder stays the
 // start folder: logs and the data file are named from there, and the site
@@ -67,6 +75,7 @@ class morv_main {
   // players, as the totals gave them.
   void pass_game(const resultdata& game, const std::string& log_path,
                  std::vector<int> player_numbers);
+  void commit_game(rendered_game game);
   void commit_oldest_game();
   void commit_pending_games();
   // commit_pending_games of the run whose reader is reading, for
@@ -76,6 +85,9 @@ class morv_main {
   // The ranking pages, with the opponents sorted beside them, and the
   // player pages, shared by two threads.
   void write_player_pages();
+  // The classic player pages, made on the two threads of work.
+  void write_classic_player_pages(
+      diverse::ordered_queue<outputfile::save_result>& work);
 
   configdata cfg;
   int logfile_count = 0;
@@ -89,10 +101,10 @@ class morv_main {
   // rendering ends first also when a fatal error unwinds the stack, as in
   // the fuzz targets).
   std::unique_ptr<site> output;
+  std::unique_ptr<modern::modern_site> modern;  // with --site
   std::unique_ptr<chat_log> chatlog;
   std::unique_ptr<resultdata_total> totals;
-  std::unique_ptr<diverse::ordered_queue<std::unique_ptr<game_output>>>
-      rendering;
+  std::unique_ptr<diverse::ordered_queue<rendered_game>> rendering;
 };
 
 #endif  // MORV_MAIN_MORV_MAIN_H_

@@ -10,10 +10,10 @@ std::unique_ptr<game_output> render_game(const resultdata& game,
                                          const run_context& context) {
   auto output = std::make_unique<game_output>();
   output->number = context.number;
-  output->list_entry.open_in_memory("");
-  write_game_list_entry(output->list_entry, game, context.config,
-                        context.number);
-  {
+  if (context.classic) {
+    output->list_entry.open_in_memory("");
+    write_game_list_entry(output->list_entry, game, context.config,
+                          context.number);
     const std::string name = game_page_name(context.number);
     outputfile page;
     page.open_at(context.games_folder, name.c_str(), name,

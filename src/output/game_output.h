@@ -19,6 +19,7 @@ struct run_context {
   int number;            // the game's number, as its page is named
   int games_folder;      // descriptor of the games folder
   bool json;             // the export's object is wanted
+  bool classic;          // the page and list entry are wanted
   std::string log_path;  // the log the game comes from, for the export
   // The run-wide number of each of the game's players, in its order.
   std::vector<int> player_numbers;

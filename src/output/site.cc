@@ -27,6 +27,7 @@
 #include "output/game_page.h"
 #include "output/json_export.h"
 #include "output/ranking_page.h"
+#include "output/site_folder.h"
 #include "output/site_nav.h"
 #include "stats/resultdata_total.h"
 
@@ -37,8 +38,10 @@ const char* const JSON_NAME = "morv.json";
 const char* const LOCK_NAME = ".morv.lock";
 const char* const MANIFEST_NAME = ".morv-manifest";
 
-// The output folder, held open for the fatal and signal exits.
+// The output folder and the modern site's parent folder, held open for the
+// fatal and signal exits.
 std::atomic<int> cleanup_folder{-1};
+std::atomic<int> cleanup_site_parent{-1};
 
 // The whole file in the current folder; false when it cannot be opened,
 // fatal "Couldn't read %s" when it cannot be read to its end.
@@ -75,28 +78,6 @@ bool write_stylesheet(int folder, const std::string& name,
   if (file.result() == outputfile::save_result::saved) return true;
   ::unlinkat(folder, name.c_str(), 0);
   return false;
-}
-
-std::string temporary_prefix(long pid) {
-  return ".morv-tmp-" + std::to_string(pid) + "-";
-}
-
-// Removes the entries of folder whose names begin with a temporary prefix:
-// this process's, or (stale) those of processes that no longer run.
-void remove_temporaries_in(int folder, bool stale) {
-  const std::string own = temporary_prefix(::getpid());
-  for (const std::string& name :
-       diverse::entries_matching(folder, ".morv-tmp-*")) {
-    if (stale) {
-      const long pid = std::atol(name.c_str() + std::strlen(".morv-tmp-"));
-      if (pid <= 0 ||
-          (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)) {
-        diverse::remove_tree(folder, name);
-      }
-    } else if (name.starts_with(own)) {
-      diverse::remove_tree(folder, name);
-    }
-  }
 }
 
 bool same_folder(int a, int b) {
@@ -139,25 +120,27 @@ void site::start_datafile() {
 // it).
 void site::remove_temporaries() {
   outputfile::stop_making_files();
-  const int folder = cleanup_folder.load();
+  const int folders[] = {AT_FDCWD, cleanup_folder.load(),
+                         cleanup_site_parent.load()};
   const std::string own = temporary_prefix(::getpid()) + "*";
   for (int round = 0; round < 1000; ++round) {
-    remove_temporaries_in(AT_FDCWD, false);
-    if (folder >= 0) remove_temporaries_in(folder, false);
-    const bool start_clean =
-        diverse::entries_matching(AT_FDCWD, own.c_str()).empty();
-    if (start_clean &&
-        (folder < 0 ||
-         diverse::entries_matching(folder, own.c_str()).empty())) {
-      break;
+    bool clean = true;
+    for (int folder : folders) {
+      if (folder == -1) continue;
+      remove_temporaries_in(folder, false);
+      clean = clean && diverse::entries_matching(folder, own.c_str()).empty();
     }
+    if (clean) break;
   }
   // A thread may have been between its last look at the flag and making
   // its file.
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  remove_temporaries_in(AT_FDCWD, false);
-  if (folder >= 0) remove_temporaries_in(folder, false);
+  for (int folder : folders) {
+    if (folder != -1) remove_temporaries_in(folder, false);
+  }
 }
+
+void site::watch_folder(int folder) { cleanup_site_parent = folder; }
 
 void site::prepare() {
   std::string start_css;
@@ -176,7 +159,7 @@ void site::prepare() {
   remove_temporaries_in(output.descriptor(), true);
   if (!output_is_start) remove_temporaries_in(AT_FDCWD, true);
   cleanup_folder = output.descriptor();
-  settle_stylesheet(start_css);
+  if (config.classic_pages()) settle_stylesheet(start_css);
   if (config.json_export) start_export();
 }
 
@@ -255,7 +238,7 @@ int site::number_game() {
   const int number = ++games_numbered;
   // The games folder was emptied away before the first log; the first game
   // makes it again, and every later game finds it.
-  if (number == 1) {
+  if (number == 1 && config.classic_pages()) {
     const std::string name = temporary(GAMES_FOLDER);
     diverse::make_folder_at(output.descriptor(), name);
     games = diverse::folder_handle(name, output.descriptor());
@@ -265,11 +248,14 @@ int site::number_game() {
 
 void site::commit_game(game_output& game) {
   const int per_page = games_per_list_page(config);
-  if (!games.is_open()) {
+  const bool classic = config.classic_pages();
+  if (classic && !games.is_open()) {
     fatal_error("Couldn't open %s", shown(GAMES_FOLDER).c_str());
   }
-  if ((game.number - 1) % per_page == 0) start_game_list_page(game.number);
-  game.list_entry.copy_to(game_list_page);
+  if (classic && (game.number - 1) % per_page == 0) {
+    start_game_list_page(game.number);
+  }
+  if (classic) game.list_entry.copy_to(game_list_page);
   outputfile::report_saving(
       game.page_saved,
       shown(std::string(GAMES_FOLDER) + "/" + game_page_name(game.number)));
@@ -281,7 +267,7 @@ void site::commit_game(game_output& game) {
         output_is_start ? start_datafile_started : output_datafile_started);
     game.player_lines.copy_to(file);
   }
-  if (game.number % per_page == 0) finish_game_list_page();
+  if (classic && game.number % per_page == 0) finish_game_list_page();
   if (config.write_datafile) {
     outputfile file;
     open_datafile(AT_FDCWD, file, start_datafile_started);
@@ -328,6 +314,7 @@ void site::finish_game_list_page() {
 }
 
 void site::finish_games() {
+  if (!config.classic_pages()) return;
   if (game_list_page.is_open()) finish_game_list_page();
   outputfile index;
   index.open_at(output.descriptor(), temporary("games.htm").c_str(),
@@ -337,6 +324,10 @@ void site::finish_games() {
 }
 
 void site::write_rankings(const run_rankings& rankings) {
+  if (!config.classic_pages()) {
+    if (json) json->set_players(rankings.main_order);
+    return;
+  }
   for (const run_rankings::set& set : rankings.sets) {
     const std::string prefix = set.n == 0 ? "" : "top_";
     for (const ranking_table& table : set.tables) {
@@ -407,8 +398,10 @@ void site::publish() {
       fatal_error("Couldn't write %s", shown(DATAFILE_NAME).c_str());
     }
   }
-  replace_folder(GAMES_FOLDER);
-  replace_folder(PLAYERS_FOLDER);
+  if (config.classic_pages()) {
+    replace_folder(GAMES_FOLDER);
+    replace_folder(PLAYERS_FOLDER);
+  }
   for (const std::string& name : published) {
     if (name == GAMES_FOLDER || name == PLAYERS_FOLDER) continue;
     const std::string from = prefix + name;
@@ -461,7 +454,9 @@ void site::remove_stale_files() {
     }
     bool kept = false;
     for (const std::string& entry : written) kept = kept || entry == name;
-    if (!kept) ::unlinkat(folder, name.c_str(), 0);
+    // Without the classic pages, the classic files stay, and stay listed.
+    if (!kept && !config.classic_pages()) written.push_back(name);
+    if (!kept && config.classic_pages()) ::unlinkat(folder, name.c_str(), 0);
   }
   outputfile manifest;
   const std::string temporary_manifest = prefix + MANIFEST_NAME;

@@ -85,6 +85,9 @@ class site {
   // the output and start folders; for the fatal and signal exits (any
   // thread; no site object needed).
   static void remove_temporaries();
+  // Has remove_temporaries also clean the folder held as folder (the
+  // modern site's parent).
+  static void watch_folder(int folder);
 
  private:
   void settle_stylesheet(const std::string& start_css);

@@ -1,0 +1,108 @@
+// The modern site end to end: every page well-formed and linked, hostile
+// texts escaped, slugs safe, classic files left alone, and a foreign
+// folder refused.
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class modern_site_test : public temp_folder_test {};
+
+const char* const HOSTILE_LOG =
+    "  0:00 InitGame: \\mapname\\<SCRIPT>\"map\\gamename\\<img src=y>"
+    "\\sv_hostname\\^1<b>host\n"
+    "  0:01 ClientUserinfoChanged: 0 n\\<script>alert(1)</script>\\t\\0\n"
+    "  0:01 ClientUserinfoChanged: 1 n\\^1<b>^2\"red\"&'\\t\\0\n"
+    "  0:01 ClientUserinfoChanged: 2 n\\../../etc/J\xfcrgen\x01\\t\\0\n"
+    "  0:01 ClientUserinfoChanged: 3 n\\bob!\\t\\0\n"
+    "  0:01 ClientUserinfoChanged: 4 n\\bob?\\t\\0\n"
+    "  0:10 Kill: 0 1 10: x\n  0:11 Kill: 1 2 10: x\n  0:12 Kill: 2 3 6: x\n"
+    "  0:13 Kill: 3 4 1: x\n  0:14 Kill: 4 0 3: x\n"
+    "  1:00 ShutdownGame:\n";
+
+// Problems of one page: its frame, raw markup, inline script or style,
+// and links or sources that leave the site or name no file.
+void check_page(const fs::path& root, const fs::path& page,
+                std::vector<std::string>& problems) {
+  const std::string text = read_file(page.string());
+  const std::string name = fs::relative(page, root).string();
+  for (const char* needed :
+       {"<!doctype html>\n<html lang=\"en\">", "<meta charset=\"utf-8\">",
+        "name=\"viewport\"", "<title>", "</html>\n"}) {
+    if (text.find(needed) == std::string::npos) {
+      problems.push_back(name + " lacks " + needed);
+    }
+  }
+  static const std::regex raw(R"(<(img|script>|style)|style=|\son[a-z]+=)",
+                              std::regex::icase);
+  if (std::regex_search(text, raw)) problems.push_back(name + ": raw markup");
+  static const std::regex link(R"re((href|src)="([^"]*)")re");
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), link);
+       it != std::sregex_iterator(); ++it) {
+    const fs::path target =
+        fs::weakly_canonical(page.parent_path() / (*it)[2].str());
+    const std::string inside = fs::relative(target, root).string();
+    if (inside.starts_with("..") || !fs::is_regular_file(target)) {
+      problems.push_back(name + ": bad link " + (*it)[2].str());
+    }
+  }
+}
+
+TEST_F(modern_site_test, hostile_run_gives_a_sound_escaped_site) {
+  write_file("hostile.log", HOSTILE_LOG);
+  write_file("morv.cfg", "output_directory \"site\"\n");
+  ASSERT_EQ(0, run_morv(folder, "hostile.log").status);
+  const std::string classic = read_file("site/players.htm");
+  // The second run replaces the first's modern site and no classic file.
+  for (int run = 0; run < 2; ++run) {
+    ASSERT_EQ(0, run_morv(folder, "hostile.log --site=a/b/new --no-classic "
+                                  "--json -l").status);
+  }
+  EXPECT_EQ(classic, read_file("site/players.htm"));
+  EXPECT_FALSE(file_exists("site/chat.htm"));
+  EXPECT_TRUE(file_exists("site/morv.json"));
+  const fs::path root = fs::canonical("a/b/new");
+  std::vector<std::string> problems;
+  std::vector<std::string> players;
+  for (const std::string& file : files_below(root.string())) {
+    if (file.ends_with(".html")) check_page(root, root / file, problems);
+    if (file.starts_with("players/")) players.push_back(file.substr(8));
+  }
+  EXPECT_EQ(std::vector<std::string>{}, problems);
+  static const std::regex safe_slug("[a-z0-9]+(-[a-z0-9]+)*\\.html");
+  for (const std::string& player : players) {
+    EXPECT_TRUE(std::regex_match(player, safe_slug)) << player;
+  }
+  EXPECT_EQ(5u, players.size());  // bob! and bob? apart
+  const std::string game = read_file((root / "games/1.html").string());
+  for (const char* shown :
+       {"&lt;script&gt;alert(1)&lt;/script&gt;",
+        "<span class=\"c1\">&lt;b&gt;</span><span class=\"c2\">&quot;red&quot;"
+        "&amp;&#39;</span>",
+        "../../etc/J\xc3\xbcrgen\xef\xbf\xbd", "&lt;script&gt;&quot;map"}) {
+    EXPECT_NE(std::string::npos, game.find(shown)) << shown;
+  }
+}
+
+TEST_F(modern_site_test, a_foreign_folder_is_refused_and_kept) {
+  write_file("hostile.log", HOSTILE_LOG);
+  fs::create_directory("www");
+  write_file("www/index.html", "theirs");
+  const run_result run =
+      run_morv(folder, "hostile.log --site=www --no-classic");
+  EXPECT_EQ(1, run.status);
+  EXPECT_NE(std::string::npos,
+            run.output.find("www is not empty and was not made by morv"));
+  EXPECT_EQ("theirs", read_file("www/index.html"));
+  const std::set<std::string> left = {"hostile.log", "www/index.html"};
+  EXPECT_EQ(left, files_below(folder));
+}
+
+}  // namespace
