@@ -325,7 +325,7 @@ void site::finish_games() {
 
 void site::write_rankings(const run_rankings& rankings) {
   if (!config.classic_pages()) {
-    if (json) json->set_players(rankings.main_order);
+    if (json) json->set_players(rankings.main_order, rankings.weapon_names);
     return;
   }
   for (const run_rankings::set& set : rankings.sets) {
