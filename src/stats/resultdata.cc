@@ -43,6 +43,7 @@ void resultdata::reset() {
   started.clear();
   init_time = -1;
   duration = -1;
+  mod = {};
   // Only the records and the matrix corner that the players since the
   // last reset used can hold anything; the rest is still clear. Clearing
   // all of a 512-player matrix for every game would cost 20 MB of writes.
