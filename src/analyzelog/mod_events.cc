@@ -16,12 +16,12 @@ namespace {
 // Urban Terror numbers the weapons of its Hit: lines in an order of its
 // own (not that of the kill lines' means of death).
 constexpr std::string_view urt_hit_weapons[] = {
-    "",       "knife", "beretta", "deagle", "spas",  "mp5k",
-    "ump45",  "hk69",  "lr300",   "g36",    "psg1",  "he_grenade",
-    "flash_grenade",   "smoke_grenade",     "sr8",   "ak103",
-    "bomb",   "negev", "frag_grenade",      "m4",    "glock",
-    "colt1911",        "mac11",   "frf1",   "benelli", "p90",
-    "magnum", "tod50"};
+    "",      "knife",      "beretta",       "deagle",        "spas",
+    "mp5k",  "ump45",      "hk69",          "lr300",         "g36",
+    "psg1",  "he_grenade", "flash_grenade", "smoke_grenade", "sr8",
+    "ak103", "bomb",       "negev",         "frag_grenade",  "m4",
+    "glock", "colt1911",   "mac11",         "frf1",          "benelli",
+    "p90",   "magnum",     "tod50"};
 
 std::string urt_hit_weapon(int number) {
   constexpr int named = static_cast<int>(std::size(urt_hit_weapons));
@@ -37,7 +37,8 @@ int64_t milliseconds(std::string_view seconds) {
   const size_t point = seconds.find('.');
   int digits = 0;
   if (point != std::string_view::npos) {
-    for (size_t i = point + 1; i < seconds.size() && digits < 3; ++i, ++digits) {
+    for (size_t i = point + 1; i < seconds.size() && digits < 3;
+         ++i, ++digits) {
       if (!std::isdigit(static_cast<unsigned char>(seconds[i]))) break;
       fraction = fraction * 10 + (seconds[i] - '0');
     }
@@ -196,8 +197,7 @@ void analyzelog::handle_weapon_stats(int) {
     if (second == std::string_view::npos) continue;
     result.add_accuracy(client, field.substr(0, first),
                         diverse::string_to_int(field.substr(first + 1)),
-                        diverse::string_to_int(field.substr(second + 1)),
-                        true);
+                        diverse::string_to_int(field.substr(second + 1)), true);
   }
 }
 

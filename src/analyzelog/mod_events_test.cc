@@ -15,17 +15,20 @@ const char* const TWO_PLAYERS =
     "  0:00 ClientUserinfoChanged: 0 n\\A\\t\\1\n"
     "  0:00 ClientUserinfoChanged: 1 n\\B\\t\\2\n";
 
-std::string player_figures(const player_t& player, const game_mod_figures& game) {
+std::string player_figures(const player_t& player,
+                           const game_mod_figures& game) {
   std::string text = " " + player.name + ":";
   for (int figure = 0; figure < MOD_COUNTS; ++figure) {
     const uint32_t count = player.mod.counts[static_cast<size_t>(figure)];
-    if (count != 0) text += " " + std::string(mod_figure_name(figure)) + "=" +
-                            std::to_string(count);
+    if (count != 0)
+      text += " " + std::string(mod_figure_name(figure)) + "=" +
+              std::to_string(count);
   }
   if (player.mod.fastest_capture_ms >= 0) {
     text += " fastest=" + std::to_string(player.mod.fastest_capture_ms);
   }
-  if (game.has(server_score)) text += " score=" + std::to_string(player.mod.server_score);
+  if (game.has(server_score))
+    text += " score=" + std::to_string(player.mod.server_score);
   for (const named_count& award : player.mod.awards) {
     text += " " + award.name + "=" + std::to_string(award.count);
   }
@@ -41,12 +44,14 @@ std::string player_figures(const player_t& player, const game_mod_figures& game)
 std::string figures(const resultdata& game) {
   std::string text;
   for (int figure = 0; figure < MOD_FIGURES; ++figure) {
-    if (game.mod.has(figure)) text += std::string(mod_figure_name(figure)) + " ";
+    if (game.mod.has(figure))
+      text += std::string(mod_figure_name(figure)) + " ";
   }
   const auto& scores = game.mod.team_scores;
   const auto& rounds = game.mod.team_round_wins;
   if (game.mod.has(team_scores)) {
-    text += "red " + std::to_string(scores[1]) + " blue " + std::to_string(scores[2]);
+    text += "red " + std::to_string(scores[1]) + " blue " +
+            std::to_string(scores[2]);
   }
   if (game.mod.has(team_round_wins)) {
     text += "rounds " + std::to_string(rounds[1]) + "-" +
@@ -78,9 +83,12 @@ TEST_F(mod_events_test, figures_of_each_mod) {
        "  0:23 1FCTF: 0 -1 1: A captured the flag!\n"
        "  0:24 CTF: 9 1 1: x\n  0:24 CTF: 0 1 4: x\n  0:24 CTF: -1 1 1: x\n",
        "flag_takes flag_captures flag_returns flag_carrier_kills |"
-       " A: flag_takes=1 flag_captures=2 B: flag_returns=1 flag_carrier_kills=1"},
-      {"  3:03 Flag: 1 0: team_CTF_redflag\n  3:04 Flag: 1 1: team_CTF_redflag\n"
-       "  3:05 Flag: 0 2: team_CTF_blueflag\n  3:05 FlagCaptureTime: 0: 29850\n"
+       " A: flag_takes=1 flag_captures=2 B: flag_returns=1 "
+       "flag_carrier_kills=1"},
+      {"  3:03 Flag: 1 0: team_CTF_redflag\n"
+       "  3:04 Flag: 1 1: team_CTF_redflag\n"
+       "  3:05 Flag: 0 2: team_CTF_blueflag\n"
+       "  3:05 FlagCaptureTime: 0: 29850\n"
        "  4:05 FlagCaptureTime: 0: 31000\n  4:06 Flag: 0 3: x\n"
        "  5:05 Assist: 1 0 1: B assisted A to kill x\n"
        "  5:06 Hit: 0 1 6 8: B hit A in the Vest\n  5:07 Hit: 0 1 1 8: x\n"
@@ -102,13 +110,15 @@ TEST_F(mod_events_test, figures_of_each_mod) {
       {"  1:30 ClientDisconnect: 0\n"
        "  1:30 Weapon_Stats: 0 MachineGun:152:23:0:0 Gauntlet:0:8:0:0 "
        "Given:342 :3:4 Recvd:259\n"
-       "  1:31 ClientUserinfoChanged: 0 n\\A\\t\\1\n  2:00 Exit: Fraglimit hit.\n"
+       "  1:31 ClientUserinfoChanged: 0 n\\A\\t\\1\n  2:00 Exit: Fraglimit "
+       "hit.\n"
        "  2:00 Weapon_Stats: 0 MachineGun:10:1:0:0 X:99999999999:-5:0:0\n"
        "  2:00 Weapon_Stats: 512 MachineGun:10:1:0:0\n",
        "shots hits | A: MachineGun=162/24 Gauntlet=0/8 X=2147483647/0 B:"},
       {"  0:41 Flag_Pickup: 0\n  0:42 Flag_Capture: 0 21.65\n"
        "  0:42 TeamScore: 1 1 Stroggs\n  0:43 Flag_Return: 1 4.300\n"
-       "  0:44 Kill_Carrier: 1\n  0:45 Score: 1 5\n  0:46 Flag_Capture: 0 -1.5\n"
+       "  0:44 Kill_Carrier: 1\n  0:45 Score: 1 5\n  0:46 Flag_Capture: 0 "
+       "-1.5\n"
        "  1:00 Exit: Capturelimit hit.\n  1:00 red:4  blue:2\n",
        "flag_takes flag_captures flag_returns flag_carrier_kills "
        "fastest_capture_ms server_score team_scores red 4 blue 2|"
@@ -131,9 +141,11 @@ TEST_F(mod_events_test, figures_of_each_mod) {
 // skip; types are cut to 32 bytes and capped at 64, the rest under one
 // key; in JSON, types that become one text count as one.
 TEST_F(mod_events_test, reading_report_is_capped) {
-  std::string log = "  0:00 Warmup:\n  0:01 Kill: 1 2 3: x\n  0:02\n"
-                    "toolongforastamp x\n  0:03 \xE9:\n  0:04 \xC3\xA9:\n"
-                    "  0:05 " + std::string(40, 'T') + "\n";
+  std::string log =
+      "  0:00 Warmup:\n  0:01 Kill: 1 2 3: x\n  0:02\n"
+      "toolongforastamp x\n  0:03 \xE9:\n  0:04 \xC3\xA9:\n"
+      "  0:05 " +
+      std::string(40, 'T') + "\n";
   for (int type = 0; type < 70; ++type) {
     log += "  0:06 Type" + std::to_string(type) + ": x\n";
   }
@@ -141,7 +153,8 @@ TEST_F(mod_events_test, reading_report_is_capped) {
   next_game();
   const auto entries = reader->reading_report().entries();
   ASSERT_EQ(entries.size(), line_report::MAX_TYPES + 1);
-  EXPECT_EQ(entries[0], std::make_pair(std::string("(other types)"), int64_t{11}));
+  EXPECT_EQ(entries[0],
+            std::make_pair(std::string("(other types)"), int64_t{11}));
   EXPECT_EQ(entries[1], std::make_pair(std::string("Type3:"), int64_t{2}));
   const std::string expected[] = {"(no time stamp)", "(no type)",
                                   std::string(32, 'T'), "Type0:", "Type10:"};

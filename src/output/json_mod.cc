@@ -65,8 +65,9 @@ void write_json_tally(
   std::vector<std::pair<std::string, int64_t>> merged;
   for (const auto& [name, count] : counts) {
     std::string text = json_text(name);
-    auto same = std::find_if(merged.begin(), merged.end(),
-                             [&](const auto& entry) { return entry.first == text; });
+    auto same =
+        std::find_if(merged.begin(), merged.end(),
+                     [&](const auto& entry) { return entry.first == text; });
     if (same == merged.end()) {
       merged.emplace_back(std::move(text), count);
     } else {

@@ -11,11 +11,21 @@
 namespace {
 
 constexpr std::string_view figure_names[MOD_FIGURES] = {
-    "flag_takes",         "flag_captures", "flag_returns",
-    "flag_drops",         "flag_carrier_kills", "assists",
-    "round_wins",         "fastest_capture_ms", "server_score",
-    "awards",             "shots",         "hits",
-    "team_scores",        "team_round_wins"};
+    "flag_takes",
+    "flag_captures",
+    "flag_returns",
+    "flag_drops",
+    "flag_carrier_kills",
+    "assists",
+    "round_wins",
+    "fastest_capture_ms",
+    "server_score",
+    "awards",
+    "shots",
+    "hits",
+    "team_scores",
+    "team_round_wins",
+};
 
 uint32_t saturated_add(uint32_t sum, int64_t value) {
   if (value <= 0) return sum;

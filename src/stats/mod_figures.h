@@ -67,7 +67,7 @@ struct player_mod_figures {
 // The game's own figures, and which figures its log provided: a figure
 // that is not provided is absent from the export, not zero.
 struct game_mod_figures {
-  uint32_t provided = 0;  // a bit per mod_figure
+  uint32_t provided = 0;                      // a bit per mod_figure
   std::array<int, 3> team_scores{};           // at 1 red, 2 blue
   std::array<uint32_t, 3> team_round_wins{};  // at 0 draws, 1 red, 2 blue
 
