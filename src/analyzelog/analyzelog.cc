@@ -144,6 +144,7 @@ int analyzelog::handle_line(const char* line) {
     time_token.assign(first.substr(0, 7));
     word = first.substr(7);
   } else {
+    report.count(line_report::NO_TIME_STAMP);
     return 0;
   }
   return dispatch(word);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "stats/line_report.h"
+
 class chat_log;
 class configdata;
 class resultdata;
@@ -47,6 +49,8 @@ class analyzelog {
   int parse_line(const char* line);
   // Bytes of the log consumed so far (the logical read position).
   int64_t position() const { return consumed; }
+  // The lines of the log so far that no handler read, by type.
+  const line_report& reading_report() const { return report; }
 
   // Tokenizer. first_token starts at line; next_token goes on from scan.
   // Separators and blanks before a token are skipped; the token ends at
@@ -143,6 +147,23 @@ class analyzelog {
   int handle_game_end();
   int handle_exit();
   int handle_shutdown();
+
+  // The mods' lines (mod_events.cc): a keyword that no row of the
+  // dispatch table takes goes to these handlers, or else to the report.
+  int dispatch_mod(std::string_view keyword);
+  void handle_client_figure(int figure);
+  void handle_ctf(int);
+  void handle_urt_flag(int);
+  void handle_capture_time(int);
+  void handle_timed_capture(int);
+  void handle_server_score(int);
+  void handle_award(int);
+  void handle_hit(int);
+  void handle_round_winner(int);
+  void handle_weapon_stats(int);
+  void handle_team_score(int);
+  void handle_red_blue(int);
+  line_report report;
 
   std::vector<char> block;  // read-ahead from the stream, one spare byte
   size_t block_begin = 0;

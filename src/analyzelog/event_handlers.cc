@@ -97,7 +97,7 @@ const analyzelog::event_rule analyzelog::dispatch_table[] = {
 };
 
 int analyzelog::dispatch(std::string_view word) {
-  if (word.empty()) return 0;
+  if (word.empty()) return dispatch_mod(word);
   for (const event_rule& rule : dispatch_table) {
     // Every line comes here: the first characters settle most rows
     // before a full comparison.
@@ -111,7 +111,7 @@ int analyzelog::dispatch(std::string_view word) {
     if (rule.prefix) scan = word.data() + std::strlen(rule.keyword);
     return (this->*rule.handler)();
   }
-  return 0;
+  return dispatch_mod(word);
 }
 
 int analyzelog::handle_nothing() { return 0; }

@@ -164,6 +164,7 @@ void morv_main::analyze(const std::string& path, diverse::log_input& input) {
   }
   commit_pending_games();
   input.check_end();
+  output->end_log(reader->reading_report());
   std::printf("\b\b\b\b\b\b\b(100 %%)");
   if (cfg.write_datafile) std::printf("\nWriting morvdata.txt");
   reader.reset();

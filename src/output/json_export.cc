@@ -19,6 +19,7 @@
 #include "diverse/fatal_error.h"
 #include "output/json_text.h"
 #include "output/json_writer.h"
+#include "stats/line_report.h"
 #include "stats/player_t.h"
 
 namespace {
@@ -96,6 +97,8 @@ void write_logs(json_writer& writer,
     writer.Int64(log.bytes);
     json_key(writer, "games");
     writer.Int(log.games);
+    json_key(writer, "ignored_lines");
+    write_json_tally(writer, log.ignored_lines);
     writer.EndObject();
   }
   writer.EndArray();
@@ -180,7 +183,11 @@ json_export::~json_export() {
 }
 
 void json_export::begin_log(const std::string& path, int64_t bytes) {
-  logs.push_back({std::string(json_log_name(path)), bytes, 0});
+  logs.push_back({std::string(json_log_name(path)), bytes, 0, {}});
+}
+
+void json_export::end_log(const line_report& report) {
+  if (!logs.empty()) logs.back().ignored_lines = report.entries();
 }
 
 void json_export::add_game(outputfile& json_object) {

@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "diverse/outputfile.h"
 #include "stats/weapons.h"
 
 class configdata;
+class line_report;
 class player_t;
 
 // One per run with --json, owned by the driver. The document lists the
@@ -27,6 +29,7 @@ class json_export {
     std::string path;
     int64_t bytes;
     int games;
+    std::vector<std::pair<std::string, int64_t>> ignored_lines;
   };
 
   // Where the document goes: a file made under a name of its own (which
@@ -52,6 +55,8 @@ class json_export {
   // The next log file, its path as given (the export keeps its file name
   // only) and its size; its games follow.
   void begin_log(const std::string& path, int64_t bytes);
+  // The current log's reading report: the lines it left unread, by type.
+  void end_log(const line_report& report);
   // Spools a game's JSON object (in memory, and closed here), rendered
   // with the game's page, as the next game of the current log.
   void add_game(outputfile& json_object);

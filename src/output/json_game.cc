@@ -116,8 +116,8 @@ void write_player_number(json_writer& writer, int number) {
 }
 
 void write_game_player(json_writer& writer, const player_t& player,
-                       const weapon_slot_names& weapon_names, int position,
-                       int number) {
+                       const weapon_slot_names& weapon_names,
+                       const resultdata& game, int position, int number) {
   writer.StartObject();
   json_key(writer, "position");
   writer.Int(position);
@@ -144,6 +144,7 @@ void write_game_player(json_writer& writer, const player_t& player,
   writer.Uint(player.mkiol_time);
   write_json_weapons(writer, player, weapon_names);
   write_pickups(writer, player);
+  write_json_player_mod(writer, player.mod, game.mod);
   writer.EndObject();
 }
 
@@ -212,6 +213,7 @@ void write_json_game(json_writer& writer, const resultdata& game, int number,
   json_key(writer, "team_game");
   writer.Bool(game.teamgame);
   write_teams(writer, game);
+  write_json_game_mod(writer, game.mod);
   json_key(writer, "players");
   writer.StartArray();
   weapon_slot_names weapon_names;
@@ -220,7 +222,7 @@ void write_json_game(json_writer& writer, const resultdata& game, int number,
   }
   for (int i = 0; i < game.num_players; ++i) {
     const size_t at = static_cast<size_t>(i);
-    write_game_player(writer, game.get_player(i), weapon_names, i + 1,
+    write_game_player(writer, game.get_player(i), weapon_names, game, i + 1,
                       at < player_numbers.size() ? player_numbers[at] : 0);
   }
   writer.EndArray();

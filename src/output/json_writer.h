@@ -11,12 +11,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "diverse/outputfile.h"
 #include "stats/weapons.h"
 
 class configdata;
+struct game_mod_figures;
+struct player_mod_figures;
 class player_t;
 class resultdata;
 
@@ -56,6 +59,21 @@ void write_json_counts(json_writer& writer, const player_t& player);
 using weapon_slot_names = std::array<std::string, MAX_WEAPONS>;
 void write_json_weapons(json_writer& writer, const player_t& player,
                         const weapon_slot_names& names);
+
+// Counts by name from the log as a JSON object, names as write_json_text
+// gives them; names that become equal there are counted as one, and the
+// object keeps the order given (json_mod.cc).
+void write_json_tally(
+    json_writer& writer,
+    const std::vector<std::pair<std::string, int64_t>>& counts);
+// The "mod" member of a game: the figures its log provided, by name, and
+// the team scores and round wins when provided (json_mod.cc).
+void write_json_game_mod(json_writer& writer, const game_mod_figures& game);
+// The "mod" member of a game's player: each figure the game's log
+// provided, and no other (json_mod.cc).
+void write_json_player_mod(json_writer& writer,
+                           const player_mod_figures& player,
+                           const game_mod_figures& game);
 
 // Stands in a game's text for a player's run-wide number, which is known
 // when the game is written but not whether that player is listed: the

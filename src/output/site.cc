@@ -234,6 +234,10 @@ void site::begin_log(const std::string& path, int64_t bytes) {
   if (json) json->begin_log(path, bytes);
 }
 
+void site::end_log(const line_report& report) {
+  if (json) json->end_log(report);
+}
+
 int site::number_game() {
   const int number = ++games_numbered;
   // The games folder was emptied away before the first log; the first game

@@ -14,6 +14,7 @@
 
 class configdata;
 class json_export;
+class line_report;
 struct game_output;
 struct run_rankings;
 
@@ -57,6 +58,8 @@ class site {
   std::string chat_log_file();
   // The export's next log file, with its path as given and its size.
   void begin_log(const std::string& path, int64_t bytes);
+  // The reading report of the log begun last, for the export.
+  void end_log(const line_report& report);
 
   // Gives the next finished game its number (1, 2, ...); the first makes
   // the games folder.

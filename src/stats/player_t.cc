@@ -28,6 +28,7 @@ void player_t::reset() {
   mkiol_time = 0;
   items = 0;
   pickups.fill(0);
+  mod = {};
   name = "ERROR_NO_INIT";
 }
 

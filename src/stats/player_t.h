@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "stats/mod_figures.h"
 #include "stats/p2p_t.h"
 #include "stats/weapons.h"
 
@@ -70,6 +71,7 @@ class player_t {
   int items = 0;
   std::array<uint32_t, ITEM_CLASSES> pickups{};
   std::string name;
+  player_mod_figures mod;  // a game's player only
 
  private:
   int64_t exact_frags() const;

@@ -45,6 +45,7 @@ void resultdata::reset() {
   init_time = -1;
   duration = -1;
   for (std::string& text : weapon_texts) text.clear();
+  mod = {};
   // Only the records and the matrix corner that the players since the
   // last reset used can hold anything; the rest is still clear. Clearing
   // all of a 512-player matrix for every game would cost 20 MB of writes.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/configdata.h"
+#include "stats/mod_figures.h"
 #include "stats/player_t.h"
 #include "stats/weapons.h"
 
@@ -46,6 +47,7 @@ struct game_settings {
     const std::string& named = (*weapon_set)[static_cast<size_t>(slot)];
     return named.empty() ? weapon_texts[static_cast<size_t>(slot)] : named;
   }
+  game_mod_figures mod;  // what the mod's own lines told of the game
 };
 
 // One game record per log file, owned by the driver (on the heap) and
@@ -161,6 +163,23 @@ class resultdata : public game_settings {
   void pause_round(int time);
   void open_round(int time);
 
+  // --- Figures of the mods' own lines (mod_figures.cc). Each acts only
+  // while running; the player ones only on a slot (0 to 511) that has a
+  // player (a disconnected slot keeps its last). Each marks its figure as
+  // provided by the log.
+  void count_figure(int client, mod_figure figure);
+  // Keeps the fastest capture; times below 0 are ignored.
+  void capture_time(int client, int64_t milliseconds);
+  void set_server_score(int client, int score);
+  void add_award(int client, std::string_view name);
+  // Marks shots as provided only when shots_known.
+  void add_accuracy(int client, std::string_view weapon, int64_t shot_count,
+                    int64_t hit_count, bool shots_known);
+  // team 1 red, 2 blue: the last score given stands; other teams ignored.
+  void set_team_score(int team, int score);
+  // team 0 a draw, 1 red, 2 blue.
+  void add_round_win(int team);
+
   // --- Finishing, ordering and compaction (game_order.cc).
   // Finishes a game that the reader has ended, for its pages, which only
   // read it: the secondary and primary sorts, remove_bots, remove_idle,
@@ -225,6 +244,9 @@ class resultdata : public game_settings {
   void close_streak(int client, int time);
   // Adds time - join_time to the player's playtime when positive.
   void close_period(int client, int time);
+  // The figures of slot client's player, the figure marked as provided;
+  // null while not running or without a player.
+  player_mod_figures* figures_of(int client, int figure);
   // Keeps the players for which keep is true, in order, with the matrix.
   void compact(bool (*keep)(const player_t&));
   void move_player(int from, int to);  // record, matrix row and column
