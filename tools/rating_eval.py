@@ -18,7 +18,9 @@ each evaluated pair of its players from three sets of ratings:
           player's pairs of that game; a pair is predicted with
           E = 1 / (1 + 10^(-g(sqrt(RD_a^2 + RD_b^2)) (r_a - r_b) / 400)).
 
-Each pool (ffa, duel, team) has its own ratings in every method. A game's
+A player is the run-wide player (the export's number, else the plain name
+in lower case), once per game. Each pool (ffa, duel, team) has its own
+ratings in every method. A game's
 pool is its rating_pool when the export has one (null: not rated), else
 duel for 1on1, team for a team game, ffa otherwise.
 
@@ -30,7 +32,8 @@ result (team games: a player who ended on red or blue).
 
 Evaluated pairs, the same for every method: in a game with at least two
 players who have MIN_PRIOR (5) or more earlier rated games in the pool,
-every pair of such players with different results that are not teammates.
+every pair of such players with different results that are not teammates
+(--all-pairs: every such pair of the game's players).
 A prediction of exactly 1/2 counts as half right; log-loss is -ln P(the
 actual order), P clamped to [1e-12, 1 - 1e-12].
 
@@ -164,9 +167,12 @@ def team_scores(game):
 
 
 def participants(game, pool, rated_export):
-    """(key, result, team, rating_before) of the game's rated players."""
+    """(key, result, team, rating_before) of the game's rated players, one
+    entry per run-wide player: a player with two records in a game (two
+    names that are one player) counts once, with the frags of both in a
+    free-for-all game and the team of the first record in a team game."""
     scores = team_scores(game) if pool == "team" else {}
-    out = []
+    merged = {}
     for p in game["players"]:
         team = p.get("team")
         if pool == "team":
@@ -178,8 +184,12 @@ def participants(game, pool, rated_export):
         before = p.get("rating_before")
         if rated_export and before is None:
             continue
-        out.append((player_key(p), result, team, before))
-    return out
+        key = player_key(p)
+        if key not in merged:
+            merged[key] = [key, result, team, before]
+        elif pool != "team":
+            merged[key][1] += result
+    return [tuple(entry) for entry in merged.values()]
 
 
 def ordered_pairs(players):
@@ -189,8 +199,7 @@ def ordered_pairs(players):
     for i in range(len(players)):
         for j in range(i + 1, len(players)):
             a, b = players[i], players[j]
-            if a[1] == b[1] or a[0] == b[0] or (a[2] is not None and
-                                                a[2] == b[2]):
+            if a[1] == b[1] or (a[2] is not None and a[2] == b[2]):
                 continue
             pairs.append((i, j) if a[1] > b[1] else (j, i))
     return pairs
@@ -209,8 +218,8 @@ class pool_state:
         self.games = []
 
 
-def predict(players, pairs, state, beta, min_prior):
-    """Scores the game's qualifying pairs before the game updates anything;
+def predict(players, pairs, state, beta, min_prior, all_pairs):
+    """Scores the game's evaluated pairs before the game updates anything;
     returns (pairs, {method: (right, loss)}) or None."""
     qualified = [state.rated_games.get(p[0], 0) >= min_prior for p in players]
     if sum(qualified) < 2:
@@ -218,7 +227,7 @@ def predict(players, pairs, state, beta, min_prior):
     sums = {m: [0.0, 0.0] for m in METHODS}
     count = 0
     for w, l in pairs:
-        if not (qualified[w] and qualified[l]):
+        if not (all_pairs or (qualified[w] and qualified[l])):
             continue
         a, b = players[w], players[l]
         chances = {
@@ -239,7 +248,7 @@ def predict(players, pairs, state, beta, min_prior):
     return count, sums
 
 
-def replay(export, min_prior):
+def replay(export, min_prior, all_pairs=False):
     """Replays a run; returns {pool: pool_state}."""
     model = export.get("rating_model")
     beta = model["beta"] if model else None
@@ -254,7 +263,8 @@ def replay(export, min_prior):
         index_pairs = ordered_pairs(players)
         key_pairs = [(keys[w], keys[l]) for w, l in index_pairs]
         glicko_grow(state.glicko, keys)
-        measured = predict(players, index_pairs, state, beta, min_prior)
+        measured = predict(players, index_pairs, state, beta, min_prior,
+                           all_pairs)
         if measured:
             state.games.append(measured)
         elo_update(state.elo, keys, key_pairs)
@@ -372,7 +382,7 @@ def span(value, interval):
 
 
 def report(label, export, args, strengths):
-    states = replay(export, args.min_prior)
+    states = replay(export, args.min_prior, args.all_pairs)
     measured = [(pool, states[pool].games) for pool in POOLS
                 if states[pool].games]
     if len(measured) > 1:
@@ -441,6 +451,10 @@ def main(argv):
     parser.add_argument("--min-prior", type=int, default=5,
                         help="rated games in the pool before a player's "
                         "pairs count (default 5)")
+    parser.add_argument("--all-pairs", action="store_true",
+                        help="in a game that qualifies, every pair with "
+                        "different results (teammates left out), not only "
+                        "pairs of players with MIN_PRIOR games")
     parser.add_argument("--min-games", type=int, default=10,
                         help="rated ffa games of a player in rho "
                         "(default 10)")
