@@ -145,7 +145,9 @@ def plain_key(name):
 
 def player_key(player):
     number = player.get("number")
-    return ("n", number) if number is not None else ("p", player["plain"].lower())
+    if number is not None:
+        return ("n", number)
+    return ("p", player["plain"].lower())
 
 
 def game_pool(game):
@@ -238,7 +240,8 @@ def predict(players, pairs, state, beta, min_prior, all_pairs):
         if beta is not None:
             chances["morv"] = morv_expect(a[3], b[3], beta)
         for method, chance in chances.items():
-            sums[method][0] += 1.0 if chance > 0.5 else 0.5 if chance == 0.5 else 0.0
+            right = 1.0 if chance > 0.5 else 0.5 if chance == 0.5 else 0.0
+            sums[method][0] += right
             sums[method][1] -= math.log(min(max(chance, CLAMP), 1 - CLAMP))
         count += 1
     if count == 0:
@@ -419,7 +422,8 @@ def self_check():
     elo_update(elo, "abc", [("b", "a"), ("b", "c"), ("a", "c")])
     even = {"mu": 25.0, "sigma": 8.0}
     checks = [
-        abs(glicko["a"][0] - 1464.1) < 0.05, abs(glicko["a"][1] - 151.4) < 0.05,
+        abs(glicko["a"][0] - 1464.1) < 0.05,
+        abs(glicko["a"][1] - 151.4) < 0.05,
         abs(sum(elo.values()) - 4600) < 1e-9, elo["b"] > 1500 > elo["c"],
         morv_expect(even, even, 25 / 6) == 0.5,
         abs(morv_expect({"mu": 30, "sigma": 0}, {"mu": 25, "sigma": 0}, 2.5)
