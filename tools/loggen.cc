@@ -26,6 +26,15 @@ const char USAGE[] =
     "                 while there is one (default 30)\n"
     "  --minutes N    longest game in minutes (default: 8 to 20)\n"
     "  --crlf         end lines with carriage return and line feed\n"
+  "  --strength[=SPREAD]\n"
+  "                 give each pool player a hidden strength s (standard\n"
+  "                 normal, fixed by the seed): a player kills with odds\n"
+  "                 exp(SPREAD * s) and is killed with odds exp(-SPREAD * s)\n"
+  "                 (SPREAD 0.01 to 10, default 1; bots have s = 0)\n"
+  "  --strengths=FILE\n"
+  "                 write \"name<TAB>s\" lines for the whole pool to FILE,\n"
+  "                 the names as the log first writes them (implies\n"
+  "                 --strength)\n"
     "  -o FILE        output file (default: standard output)\n";
 
 bool parse_number(const char* text, uint64_t& value) {
@@ -56,8 +65,25 @@ bool take_value(int argc, char** argv, int& i, uint64_t lo, uint64_t hi,
   return true;
 }
 
+// --strength with an optional =SPREAD.
+bool parse_strength(std::string_view arg, double& spread) {
+  if (arg == "--strength") {
+    spread = 1;
+    return true;
+  }
+  std::string value(arg.substr(std::string_view("--strength=").size()));
+  char* end = nullptr;
+  spread = std::strtod(value.c_str(), &end);
+  if (!value.empty() && *end == '\0' && spread >= 0.01 && spread <= 10) {
+    return true;
+  }
+  std::fputs("loggen: --strength=SPREAD needs a number from 0.01 to 10\n",
+             stderr);
+  return false;
+}
+
 bool parse_options(int argc, char** argv, loggen::settings& config,
-                   std::string& output) {
+                   std::string& output, std::string& strengths) {
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     uint64_t n = 0;
@@ -66,6 +92,10 @@ bool parse_options(int argc, char** argv, loggen::settings& config,
       config.stress = true;
     } else if (arg == "--crlf") {
       config.crlf = true;
+    } else if (arg == "--strength" || arg.starts_with("--strength=")) {
+      ok = parse_strength(arg, config.strength);
+    } else if (arg.starts_with("--strengths=") && arg.size() > 12) {
+      strengths = arg.substr(12);
     } else if (arg == "-o" && i + 1 < argc) {
       output = argv[++i];
     } else if (arg == "--seed") {
@@ -93,15 +123,34 @@ bool parse_options(int argc, char** argv, loggen::settings& config,
     }
     if (!ok) return false;
   }
+  if (!strengths.empty() && config.strength <= 0) config.strength = 1;
   return true;
+}
+
+// The hidden strength of every pool entry, under its first name.
+bool write_strengths(const loggen::settings& config, const std::string& path) {
+  FILE* file = std::fopen(path.c_str(), "w");
+  if (file == nullptr) {
+    std::fprintf(stderr, "loggen: cannot write %s: %s\n", path.c_str(),
+                 std::strerror(errno));
+    return false;
+  }
+  for (uint32_t i = 0; i < config.names; ++i) {
+    std::fprintf(file, "%s\t%.6f\n", loggen::pool_name(i, 0).c_str(),
+                 loggen::pool_strength(config.seed, i));
+  }
+  if (std::fclose(file) == 0) return true;
+  std::fprintf(stderr, "loggen: write error on %s\n", path.c_str());
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   loggen::settings config;
-  std::string output;
-  if (!parse_options(argc, argv, config, output)) return 2;
+  std::string output, strengths;
+  if (!parse_options(argc, argv, config, output, strengths)) return 2;
+  if (!strengths.empty() && !write_strengths(config, strengths)) return 1;
   FILE* stream = output.empty() ? stdout : std::fopen(output.c_str(), "wb");
   if (stream == nullptr) {
     std::fprintf(stderr, "loggen: cannot write %s: %s\n", output.c_str(),

@@ -27,7 +27,7 @@ void game_writer::event() {
 }
 
 void game_writer::kill() {
-  int victim = random_active();
+  int victim = pick_active(false);
   if (victim < 0) return;
   uint32_t roll = random.below(1000);
   if (roll < 40 || active.size() < 2) {
@@ -40,7 +40,7 @@ void game_writer::kill() {
     return kill_line(victim, victim,
                      SELF_WEAPONS[random.below(SELF_WEAPONS.size())]);
   }
-  int killer = random_active();
+  int killer = pick_active(true);
   // Team games: mostly kills across the teams, a few team kills.
   bool team_kill = roll < 100;
   for (int tries = 0; tries < 8; ++tries) {
@@ -50,7 +50,7 @@ void game_writer::kill() {
     if (killer != victim && (!team_type(gametype) || mates == team_kill)) {
       break;
     }
-    killer = random_active();
+    killer = pick_active(true);
   }
   if (killer == victim) return;
   clients[static_cast<size_t>(killer)].score += 1;
@@ -121,6 +121,7 @@ void game_writer::churn() {
     clients.emplace_back();
     clients.back().pool = pick_name();
     clients.back().name = pool_name(clients.back().pool, 0);
+    clients.back().odds = odds_of(clients.back().pool);
     return connect(static_cast<int>(clients.size()) - 1);
   }
   if (!who.present) return;
@@ -197,6 +198,24 @@ int game_writer::random_active() {
   rebuild_active();
   if (active.empty()) return -1;
   return active[random.below(static_cast<uint32_t>(active.size()))];
+}
+
+int game_writer::pick_active(bool killer) {
+  if (config.strength <= 0) return random_active();
+  rebuild_active();
+  if (active.empty()) return -1;
+  auto odds = [&](int c) {
+    double o = clients[static_cast<size_t>(c)].odds;
+    return killer ? o : 1 / o;
+  };
+  double total = 0;
+  for (int c : active) total += odds(c);
+  double at = random.unit() * total;
+  for (int c : active) {
+    at -= odds(c);
+    if (at < 0) return c;
+  }
+  return active.back();
 }
 
 }  // namespace loggen

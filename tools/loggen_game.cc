@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -116,7 +117,13 @@ void game_writer::pick_players(int count) {
       c.pool = pick_name();
     }
     c.name = pool_name(c.pool, 0);
+    c.odds = odds_of(c.pool);
   }
+}
+
+double game_writer::odds_of(uint32_t pool) const {
+  if (config.strength <= 0) return 1;
+  return std::exp(config.strength * pool_strength(config.seed, pool));
 }
 
 uint32_t game_writer::pick_name() {

@@ -21,6 +21,10 @@ struct settings {
   int fresh = 30;        // per cent of players that take an unused name
   int minutes = 0;       // longest game; 0: 8 to 20 minutes
   bool crlf = false;     // carriage return before every line feed
+  // Spread of the hidden strengths (0: none): a pool player of strength s
+  // (pool_strength) kills with odds exp(spread * s) and is killed with odds
+  // exp(-spread * s); bots have strength 0.
+  double strength = 0;
 };
 
 // Writes games to a log_out. Owns the per-game client table; the name
@@ -46,6 +50,7 @@ class game_writer {
     int score = 0;
     bool present = false;
     bool left = false;  // disconnected, may come back
+    double odds = 1;    // exp(spread * strength), 1 without strengths
   };
 
   void start(int players, int seconds);
@@ -53,6 +58,7 @@ class game_writer {
   void warmup();
   void pick_players(int count);
   uint32_t pick_name();
+  double odds_of(uint32_t pool) const;
   void connect(int c);
   void userinfo(int c);
   void play(int until);
@@ -65,6 +71,9 @@ class game_writer {
   void finish();
   void rebuild_active();
   int random_active();
+  // A random active client; with strengths, drawn by its odds of killing
+  // (`killer`) or of being killed.
+  int pick_active(bool killer);
   int team_for_join();
 
   const settings& config;

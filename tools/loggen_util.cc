@@ -3,6 +3,8 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <numbers>
 
 namespace loggen {
 namespace {
@@ -129,6 +131,14 @@ std::string pool_name(uint32_t index, uint32_t variant) {
   }
   if ((h >> 24) % 7 == 0) name += std::to_string((h >> 32) % 100);
   return name;
+}
+
+double pool_strength(uint64_t seed, uint32_t index) {
+  uint64_t state = mix(seed) ^ (uint64_t{index} << 32 | index);
+  // Box-Muller; u1 is in (0, 1], so its logarithm is finite.
+  double u1 = (static_cast<double>(splitmix64(state) >> 11) + 1) * 0x1.0p-53;
+  double u2 = static_cast<double>(splitmix64(state) >> 11) * 0x1.0p-53;
+  return std::sqrt(-2 * std::log(u1)) * std::cos(2 * std::numbers::pi * u2);
 }
 
 std::string_view bot_name(uint32_t index) { return BOTS[index % BOT_NAMES]; }

@@ -26,6 +26,8 @@ class rng {
   }
   // True with a probability of per_mille / 1000.
   bool chance(uint32_t per_mille) { return below(1000) < per_mille; }
+  // Uniform in [0, 1).
+  double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
  private:
   uint64_t s[4];
@@ -67,6 +69,10 @@ class log_out {
 // distinct plain lower-cased form. `variant` changes only the colours, so a
 // variant is a rename that keeps the player.
 std::string pool_name(uint32_t index, uint32_t variant);
+// Hidden strength of pool entry `index` for a seed: standard normal, drawn
+// from the pair alone (not from a game's random source), so asking for it
+// changes nothing else in the log.
+double pool_strength(uint64_t seed, uint32_t index);
 // Name of a bot (a small fixed set, shared by all games).
 std::string_view bot_name(uint32_t index);
 inline constexpr uint32_t BOT_NAMES = 16;
