@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "diverse/outputfile.h"
+#include "stats/rating_model.h"
 
 class configdata;
 class player_t;
@@ -59,6 +60,9 @@ void write_json_weapons(json_writer& writer, const player_t& player,
 // strings), so the export finds every mark and puts the number or null
 // there.
 inline constexpr char PLAYER_MARK = '\x01';
+
+// A belief as {"mu": ..., "sigma": ...}, under the key written before it.
+void write_json_skill(json_writer& writer, const skill& belief);
 
 // One finished game (json_game.cc), numbered as its page, read from the
 // log file at log_path; player_numbers holds the run-wide number of each

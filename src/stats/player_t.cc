@@ -29,6 +29,7 @@ void player_t::reset() {
   items = 0;
   pickups.fill(0);
   name = "ERROR_NO_INIT";
+  rating = game_rating{};
 }
 
 void player_t::set_name(std::string_view text) {

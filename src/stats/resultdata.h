@@ -174,6 +174,9 @@ class resultdata : public game_settings {
   bool running = false;
   std::vector<uint16_t> kill_matrix;  // capacity^2 * MAX_WEAPONS + 1
   std::vector<player_t> players;      // MAX_PLAYERS records
+  // The pool the game was rated in (player_rating.h), or NOT_RATED; set by
+  // resultdata_total::rate_game.
+  int rated_pool = NOT_RATED;
 
  private:
   std::array<bool, MAX_WEAPONS> weapon_counted{};
