@@ -66,11 +66,12 @@ int64_t team_score(const resultdata& game, int team) {
 // playtime over the game's length, taken as the longest playtime among the
 // game's players (InitGame to ShutdownGame also counts warmup and the end
 // of the game, which nobody plays). Whoever played from start to end
-// counts 1; a player without playtime counts 0 and is not rated. When no
-// player has any playtime, everyone counts 1.
+// counts 1. A player on the page has a kill or a death, so a playtime of 0
+// means that the log did not say when the player joined: such a player
+// counts 1, as everyone does when no player has any playtime.
 double play_share(int playtime, int longest) {
-  if (longest <= 0) return 1.0;
-  return playtime <= 0 ? 0.0 : static_cast<double>(playtime) / longest;
+  if (longest <= 0 || playtime <= 0) return 1.0;
+  return static_cast<double>(playtime) / longest;
 }
 
 }  // namespace
@@ -92,7 +93,6 @@ void resultdata_total::rate_game(resultdata& game,
   for (int i = 0; i < game.get_num_players(); ++i) {
     const player_t& player = game.get_player(i);
     const double weight = play_share(player.playtime, longest);
-    if (weight <= 0) continue;
     // Two of a game's players who are one run-wide player (aliases): the
     // first in the game's order is rated.
     const int number = numbers[static_cast<size_t>(i)];
