@@ -35,22 +35,24 @@ int playing_team(const player_t& player) {
   return 0;
 }
 
+// True when red's or blue's record counted a kill, team kill or suicide.
+bool teams_scored(const resultdata& game) {
+  for (int team = 1; team <= 2; ++team) {
+    const player_t& record = game.get_team(team);
+    if (record.kills[0] != 0 || record.teamkills[0] != 0 ||
+        record.suicides[0] != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // A team's score, by which the teams are ranked: kills less team kills and
 // suicides; a game whose teams counted none of these ranks them by the
 // sum of their players' frags instead.
 int64_t team_score(const resultdata& game, int team) {
-  const player_t& record = game.get_team(team);
-  const bool counted = [&game] {
-    for (int t = 1; t <= 2; ++t) {
-      const player_t& other = game.get_team(t);
-      if (other.kills[0] != 0 || other.teamkills[0] != 0 ||
-          other.suicides[0] != 0) {
-        return true;
-      }
-    }
-    return false;
-  }();
-  if (counted) {
+  if (teams_scored(game)) {
+    const player_t& record = game.get_team(team);
     return int64_t{record.kills[0]} - record.teamkills[0] - record.suicides[0];
   }
   int64_t frags = 0;
@@ -72,6 +74,28 @@ int64_t team_score(const resultdata& game, int team) {
 double play_share(int playtime, int longest) {
   if (longest <= 0 || playtime <= 0) return 1.0;
   return static_cast<double>(playtime) / longest;
+}
+
+// The group a player is rated in, added with its rank when new: a team
+// game's team (-1 for a player without one), or in free-for-all games and
+// duels a group of its own, ranked by frags (equal frags sharing a rank).
+// group_teams holds the team of each group so far.
+int group_of(const resultdata& game, const player_t& player, int pool,
+             std::vector<int>& group_teams, std::vector<double>& group_ranks) {
+  if (pool != RATING_TEAM) {
+    group_ranks.push_back(-static_cast<double>(player.frags()));
+    return static_cast<int>(group_ranks.size()) - 1;
+  }
+  const int team = playing_team(player);
+  if (team == 0) return -1;
+  auto found = std::find(group_teams.begin(), group_teams.end(), team);
+  if (found == group_teams.end()) {
+    group_teams.push_back(team);
+    group_ranks.push_back(-static_cast<double>(team_score(game, team)));
+  }
+  return static_cast<int>(
+      std::find(group_teams.begin(), group_teams.end(), team) -
+      group_teams.begin());
 }
 
 }  // namespace
@@ -101,21 +125,8 @@ void resultdata_total::rate_game(resultdata& game,
         })) {
       continue;
     }
-    int group;
-    if (pool == RATING_TEAM) {
-      const int team = playing_team(player);
-      if (team == 0) continue;
-      auto found = std::find(group_teams.begin(), group_teams.end(), team);
-      group = static_cast<int>(found - group_teams.begin());
-      if (found == group_teams.end()) {
-        group_teams.push_back(team);
-        group_ranks.push_back(-static_cast<double>(team_score(game, team)));
-      }
-    } else {
-      // Free-for-all and duels: by frags, equal frags sharing a rank.
-      group = static_cast<int>(group_ranks.size());
-      group_ranks.push_back(-static_cast<double>(player.frags()));
-    }
+    const int group = group_of(game, player, pool, group_teams, group_ranks);
+    if (group < 0) continue;
     const pool_rating& current =
         players[static_cast<size_t>(number - 1)]->ratings[pool];
     rated.push_back({current.belief, group, weight});
