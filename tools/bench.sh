@@ -15,7 +15,8 @@
 # corpus/real, default ../shared beside the source tree), TMPDIR (where
 # the temporary folder goes; default /dev/shm when memory allows, else
 # /tmp), MORV_BENCH_CASES (the cases to run, default "a b c d e r j k";
-# c0 runs the 100 MiB log of case c alone), MORV_BENCH_RUNS (how often
+# c0 runs the 100 MiB log of case c alone; g is the rating benchmark
+# below), MORV_BENCH_RUNS (how often
 # Morv and cp -r run on each case, the best wall time counting; default 3:
 # on a virtual machine single runs of the large cases vary by half).
 #
@@ -24,11 +25,15 @@
 # made-up names for the rest: every player of every game is looked up among
 # them. Its summary line sets it against (c0), the same log without
 # aliases.
+#
+# Case g rates 1,000,000 free-for-all games of 8 players as a run rates
+# them, on one core (the micro-benchmark BM_rate_ffa_games of morv_bench,
+# built when Google Benchmark is installed; skipped otherwise).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${MORV_BENCH_BUILD:-$root/build-bench}
-cases=${MORV_BENCH_CASES:-a b c d e r j k}
+cases=${MORV_BENCH_CASES:-a b c d e r j k g}
 runs=${MORV_BENCH_RUNS:-3}
 shared=${MORV_SHARED:-$root/../shared}
 need_mib=8192
@@ -238,6 +243,16 @@ for c in $cases; do
        else
          echo "(r) skipped: no $shared/corpus/real"
        fi ;;
+    g) if cmake --build "$build" -j2 --target morv_bench >/dev/null 2>&1; then
+         pin=""
+         if command -v taskset >/dev/null 2>&1; then pin="taskset -c 0"; fi
+         $pin "$build/morv_bench" --benchmark_filter=BM_rate_ffa_games \
+           --benchmark_format=csv 2>/dev/null |
+           awk -F, '/^"BM_rate_ffa_games/ { print $3 / 1000, $4 / 1000 }' \
+           >"$tmp/g.result"
+       else
+         echo "(g) skipped: no morv_bench (Google Benchmark not installed)"
+       fi ;;
     *) echo "bench: unknown case $c" >&2; exit 2 ;;
   esac
   rm -rf "${tmp:?}/$c" "$tmp/c1"
@@ -250,7 +265,7 @@ echo "cores: $(nproc); load average at start: $load_start, at end:" \
   "$(cut -d ' ' -f 1-3 /proc/loadavg); logs and sites in $tmp_parent"
 ra=$(result a || true); rb=$(result b || true)
 rc=$(result c || true); rc0=$(result c0 || true); rj=$(result j || true)
-rk=$(result k || true)
+rk=$(result k || true); rg=$(result g || true)
 if [ -n "$ra" ] && [ -n "$rb" ]; then
   echo "$ra $rb" | awk '{ printf "(a)/(b) time: %.2f wall, %.2f cpu" \
                           " (linear: at most 4.4)\n",
@@ -274,4 +289,9 @@ if [ -n "$rk" ] && [ -n "$rc0" ]; then
   echo "$rk $rc0" | awk '{ printf "(k)/(c0) 2,000 aliases: %.2f wall," \
                              " %.2f cpu\n", $1 / ($4 > 0 ? $4 : 0.01),
                              $3 / ($6 > 0 ? $6 : 0.01) }'
+fi
+if [ -n "$rg" ]; then
+  echo "$rg" | awk '{ printf "(g) 1,000,000 free-for-all games of 8 rated:" \
+                        " %.2f s wall, %.2f s cpu on one core (at most 10)\n",
+                        $1, $2 }'
 fi

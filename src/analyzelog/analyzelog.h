@@ -122,9 +122,6 @@ class analyzelog {
   // Handles the held "Warmup:" line (unless the stretch was the match)
   // and the held lines, and ends the stretch.
   void decide_stretch(bool was_match);
-  // True for a game of Urban Terror (its InitGame's gamename), which
-  // plays in rounds after a "Warmup:" line.
-  bool plays_in_rounds() const;
   int dispatch(std::string_view keyword);
   int next_number(char separator);
   int line_time() { return read_time(std::string_view(time_token)); }

@@ -18,18 +18,13 @@ bool is_limit_exit(std::string_view reason) {
 
 }  // namespace
 
-bool analyzelog::plays_in_rounds() const {
-  return result.gamename.starts_with("q3ut") ||
-         result.gamename.starts_with("q3urt");
-}
-
 // Urban Terror writes "Warmup:" after every InitGame and starts play with
 // "InitRound:": its warm-ups pause the game with the client table kept.
 // Elsewhere the "Warmup:" closes the game, unless the held stretch after
 // it turns out to be the match.
 int analyzelog::handle_warmup() {
   const int time = line_time();
-  if (plays_in_rounds()) {
+  if (result.plays_in_rounds()) {
     result.pause_round(time);
     return 0;
   }
@@ -53,7 +48,7 @@ int analyzelog::handle_warmup() {
 // A round after an Exit (the map's last "InitRound:") plays nothing.
 int analyzelog::handle_initround() {
   const int time = line_time();
-  if (plays_in_rounds() && result.round_paused && !exit_seen) {
+  if (result.plays_in_rounds() && result.round_paused && !exit_seen) {
     result.open_round(time);
   }
   return 0;

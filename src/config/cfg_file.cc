@@ -22,6 +22,7 @@ constexpr size_t FONT_SIZE_CAPACITY = 16;
 constexpr size_t WEAPONSET_CAPACITY = 64;
 constexpr size_t WEAPONNAME_CAPACITY = 64;
 constexpr size_t ALIAS_CAPACITY = 512;
+constexpr size_t NUMBER_CAPACITY = 16;
 
 struct file_closer {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -78,6 +79,11 @@ void configdata::parse_cfg_line(std::string_view line) {
   }
   if (line.substr(0, 10) == "weaponname") set_weaponname(line);
   if (line.find("alias") != std::string_view::npos) add_alias(line);
+  if (line.find("rating_min_games") != std::string_view::npos) {
+    std::string games;
+    get_quoted_value(line, "rating_min_games", games, NUMBER_CAPACITY);
+    rating_min_games = std::max(0, diverse::string_to_int(games));
+  }
 }
 
 void configdata::get_quoted_value(std::string_view line, std::string_view key,

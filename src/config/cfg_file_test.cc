@@ -112,3 +112,19 @@ TEST_F(cfg_file_test, aliases_resolve_by_whole_names) {
   config->resolve_alias("obb");
   EXPECT_EQ(config->alias_names[1], "BOB");
 }
+
+// {line, games}: a number in quotes, echoed; none or a negative one is 0.
+TEST_F(cfg_file_test, rating_min_games) {
+  EXPECT_EQ(configdata().rating_min_games, 10);
+  const struct {
+    const char* line;
+    int games;
+  } cases[] = {{"rating_min_games \"25\"\n", 25},
+               {"rating_min_games \"-3\"\n", 0},
+               {"rating_min_games\n", 0}};
+  for (const auto& row : cases) {
+    const std::string echo = parse_line(row.line);
+    EXPECT_EQ(config->rating_min_games, row.games) << row.line;
+    EXPECT_EQ(echo.rfind("\n- rating_min_games", 0), 0u) << row.line;
+  }
+}

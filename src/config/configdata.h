@@ -132,6 +132,9 @@ class configdata {
   bool open_results = false;
   bool css_present = false;
   bool write_chatlog = false;
+  // rating_min_games: a player is ranked in a rating pool after this many
+  // rated games there (the export's ratings.*.ranked).
+  int rating_min_games = 10;
   int sort_primary = SORT_RATIO;
   int sort_secondary = SORT_NAME;
 

@@ -160,7 +160,10 @@ void morv_main::analyze(const std::string& path, diverse::log_input& input) {
     if (finished == 0) break;
     std::printf("\b\b\b\b\b\b\b(%3i %%)", input.percent(reader->position()));
     if (!game->finish()) continue;
-    pass_game(*game, path, totals->add_game(*game));
+    std::vector<int> numbers = totals->add_game(*game);
+    // Rated in run order, before the game is copied for its pages.
+    totals->rate_game(*game, numbers);
+    pass_game(*game, path, std::move(numbers));
   }
   commit_pending_games();
   input.check_end();

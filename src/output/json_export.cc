@@ -20,6 +20,7 @@
 #include "output/json_text.h"
 #include "output/json_writer.h"
 #include "stats/line_report.h"
+#include "stats/player_rating.h"
 #include "stats/player_t.h"
 
 namespace {
@@ -82,6 +83,28 @@ void write_options(json_writer& writer, const configdata& config) {
   } else {
     write_json_text(writer, config.set_weaponset);
   }
+  writer.EndObject();
+}
+
+// The rating's model and its constants, and after how many rated games
+// in a pool a player is ranked there.
+void write_rating_model(json_writer& writer, const configdata& config) {
+  json_key(writer, "rating_model");
+  writer.StartObject();
+  json_key(writer, "name");
+  writer.String("Weng-Lin Plackett-Luce");
+  json_key(writer, "mu");
+  writer.Double(RATING_PARAMS.mu);
+  json_key(writer, "sigma");
+  writer.Double(RATING_PARAMS.sigma);
+  json_key(writer, "beta");
+  writer.Double(RATING_PARAMS.beta);
+  json_key(writer, "kappa");
+  writer.Double(RATING_PARAMS.kappa);
+  json_key(writer, "tau");
+  writer.Double(RATING_PARAMS.tau);
+  json_key(writer, "ranked_after");
+  writer.Int(config.rating_min_games);
   writer.EndObject();
 }
 
@@ -215,6 +238,7 @@ uint64_t json_export::finish() {
   writer.StartObject();
   write_head(writer);
   write_options(writer, config);
+  write_rating_model(writer, config);
   write_logs(writer, logs);
   // The spool holds the games as finished JSON values separated by commas:
   // the writer opens the array and the spool's bytes follow as they stand.
@@ -233,7 +257,7 @@ uint64_t json_export::finish() {
   json_key(writer, "players");
   writer.StartArray();
   for (const player_t* player : players) {
-    write_json_player(writer, *player, weapon_names);
+    write_json_player(writer, *player, config, weapon_names);
     if (buffer.GetSize() >= BLOCK) move_json(buffer, file);
   }
   writer.EndArray();

@@ -145,6 +145,14 @@ void write_game_player(json_writer& writer, const player_t& player,
   write_json_weapons(writer, player, weapon_names);
   write_pickups(writer, player);
   write_json_player_mod(writer, player.mod, game.mod);
+  // The belief in the game's pool before and after the game, for a player
+  // rated in it.
+  if (player.rating.rated) {
+    json_key(writer, "rating_before");
+    write_json_skill(writer, player.rating.before);
+    json_key(writer, "rating_after");
+    write_json_skill(writer, player.rating.after);
+  }
   writer.EndObject();
 }
 
@@ -212,6 +220,12 @@ void write_json_game(json_writer& writer, const resultdata& game, int number,
   writer.Int(game.fraglimit);
   json_key(writer, "team_game");
   writer.Bool(game.teamgame);
+  json_key(writer, "rating_pool");
+  if (game.rated_pool == NOT_RATED) {
+    writer.Null();
+  } else {
+    writer.String(rating_pool_name(game.rated_pool));
+  }
   write_teams(writer, game);
   write_json_game_mod(writer, game.mod);
   json_key(writer, "players");

@@ -108,7 +108,43 @@ void write_json_weapons(json_writer& writer, const player_t& player,
   writer.EndArray();
 }
 
+void write_json_skill(json_writer& writer, const skill& belief) {
+  writer.StartObject();
+  json_key(writer, "mu");
+  write_json_number(writer, belief.mu);
+  json_key(writer, "sigma");
+  write_json_number(writer, belief.sigma);
+  writer.EndObject();
+}
+
 namespace {
+
+// The player's rating in each pool with a rated game: belief, the
+// conservative rating mu - 3 sigma, games, and whether there are enough
+// of them for the player to be ranked.
+void write_ratings(json_writer& writer, const player_t& player,
+                   const configdata& config) {
+  json_key(writer, "ratings");
+  writer.StartObject();
+  for (int pool = 0; pool < RATING_POOLS; ++pool) {
+    const pool_rating& rating = player.ratings[static_cast<size_t>(pool)];
+    if (rating.games == 0) continue;
+    writer.Key(rating_pool_name(pool));
+    writer.StartObject();
+    json_key(writer, "mu");
+    write_json_number(writer, rating.belief.mu);
+    json_key(writer, "sigma");
+    write_json_number(writer, rating.belief.sigma);
+    json_key(writer, "rating");
+    write_json_number(writer, rating.belief.conservative());
+    json_key(writer, "games");
+    writer.Int(rating.games);
+    json_key(writer, "ranked");
+    writer.Bool(rating.games >= config.rating_min_games);
+    writer.EndObject();
+  }
+  writer.EndObject();
+}
 
 // The opponents a player page counts (those with kills or deaths), in its
 // order; each named after its own run-wide record.
@@ -136,6 +172,7 @@ void write_opponents(json_writer& writer, const player_t& player) {
 }  // namespace
 
 void write_json_player(json_writer& writer, const player_t& player,
+                       const configdata& config,
                        const weapon_slot_names& weapon_names) {
   writer.StartObject();
   json_key(writer, "number");
@@ -151,5 +188,6 @@ void write_json_player(json_writer& writer, const player_t& player,
   write_json_counts(writer, player);
   write_json_weapons(writer, player, weapon_names);
   write_opponents(writer, player);
+  write_ratings(writer, player, config);
   writer.EndObject();
 }

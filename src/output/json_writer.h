@@ -16,6 +16,7 @@
 
 #include "diverse/outputfile.h"
 #include "stats/weapons.h"
+#include "stats/rating_model.h"
 
 class configdata;
 struct game_mod_figures;
@@ -83,6 +84,9 @@ void write_json_player_mod(json_writer& writer,
 // there.
 inline constexpr char PLAYER_MARK = '\x01';
 
+// A belief as {"mu": ..., "sigma": ...}, under the key written before it.
+void write_json_skill(json_writer& writer, const skill& belief);
+
 // One finished game (json_game.cc), numbered as its page, read from the
 // log file at log_path; player_numbers holds the run-wide number of each
 // of its players, in its order, each written as a PLAYER_MARK pair.
@@ -92,6 +96,7 @@ void write_json_game(json_writer& writer, const resultdata& game, int number,
 // One run-wide player record with its opponents (json_players.cc); the
 // totals' opponents must be finished for every player.
 void write_json_player(json_writer& writer, const player_t& player,
+                       const configdata& config,
                        const weapon_slot_names& weapon_names);
 
 #endif  // MORV_OUTPUT_JSON_WRITER_H_

@@ -30,6 +30,7 @@ void player_t::reset() {
   pickups.fill(0);
   mod = {};
   name = "ERROR_NO_INIT";
+  rating = game_rating{};
 }
 
 void player_t::set_name(std::string_view text) {

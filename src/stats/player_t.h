@@ -11,6 +11,7 @@
 
 #include "stats/mod_figures.h"
 #include "stats/p2p_t.h"
+#include "stats/player_rating.h"
 #include "stats/weapons.h"
 
 // A run-wide record owns its opponent list; game and team records leave it
@@ -72,6 +73,10 @@ class player_t {
   std::array<uint32_t, ITEM_CLASSES> pickups{};
   std::string name;
   player_mod_figures mod;  // a game's player only
+  // A run-wide record's rating in each pool (RATING_FFA, ...).
+  std::array<pool_rating, RATING_POOLS> ratings{};
+  // A game record's rating in its game's pool; reset clears it.
+  game_rating rating;
 
  private:
   int64_t exact_frags() const;

@@ -67,6 +67,7 @@ void resultdata::reset() {
   teams[2].reset();
   num_players = 0;
   used_players = 0;
+  rated_pool = NOT_RATED;
 }
 
 resultdata::resultdata(const configdata& config, int players)
@@ -93,6 +94,7 @@ std::unique_ptr<resultdata> resultdata::copy_of_finished(
   std::copy_n(game.players.begin(), n, copy->players.begin());
   copy->teams = game.teams;
   copy->running = game.running;
+  copy->rated_pool = game.rated_pool;
   static_cast<game_settings&>(*copy) = game;
   return copy;
 }

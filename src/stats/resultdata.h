@@ -42,6 +42,11 @@ struct game_settings {
   // per slot the first "by MOD_..." text of its kill lines in this game.
   const configdata::weapon_names* weapon_set = nullptr;
   std::array<std::string, MAX_WEAPONS> weapon_texts;
+  // True for a game of Urban Terror (by its gamename), which plays in
+  // rounds after a "Warmup:" line and numbers its game types its own way.
+  bool plays_in_rounds() const {
+    return gamename.starts_with("q3ut") || gamename.starts_with("q3urt");
+  }
   // The name a slot shows: the set's, else the log's own text.
   const std::string& weapon_name(int slot) const {
     const std::string& named = (*weapon_set)[static_cast<size_t>(slot)];
@@ -218,6 +223,9 @@ class resultdata : public game_settings {
       std::make_shared<std::set<int>>();
   std::vector<uint16_t> kill_matrix;  // capacity^2 * MAX_WEAPONS + 1
   std::vector<player_t> players;      // MAX_PLAYERS records
+  // The pool the game was rated in (player_rating.h), or NOT_RATED; set by
+  // resultdata_total::rate_game.
+  int rated_pool = NOT_RATED;
 
  private:
   std::array<bool, MAX_WEAPONS> weapon_counted{};

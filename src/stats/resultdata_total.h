@@ -15,6 +15,7 @@
 #include "config/sortkey.h"
 #include "stats/player_t.h"
 #include "stats/weapons.h"
+#include "stats/rating_model.h"
 
 class configdata;
 class resultdata;
@@ -80,6 +81,13 @@ class resultdata_total {
   // finally the name's own plain form. Otherwise a new record is appended,
   // named with raw_name and numbered 1, 2, ... Never null.
   player_t* find_player(std::string_view raw_name);
+  // Rates a finished game (game_rating.cc) in its pool (rating_pool_of):
+  // updates the run-wide ratings of its players and sets the game's
+  // rated_pool and each player's rating before and after. Call right after
+  // add_game, with the numbers it returned, before any sort of the
+  // players. A game with fewer than two ranked groups of rated players is
+  // not rated.
+  void rate_game(resultdata& game, const std::vector<int>& numbers);
 
   // Works out every ranking page in the order they are written, each after
   // its own sorts, and marks the listed players; call once every game is
@@ -161,6 +169,14 @@ class resultdata_total {
   // found by the owner's number and the opponent's name number.
   std::unordered_map<std::string, uint32_t> name_numbers;
   std::vector<opponent_index> opponent_indexes;  // by player number - 1
+
+  // The rating's model and the scratch of rate_game, kept from game to
+  // game: rating a game allocates nothing once a game as large was seen.
+  weng_lin rating_model{RATING_PARAMS};
+  std::vector<rated_player> rated;
+  std::vector<int> rated_slots;  // each rated player's index in the game
+  std::vector<double> group_ranks;
+  std::vector<int> group_teams;  // a team game's team code of each group
 };
 
 #endif  // MORV_STATS_RESULTDATA_TOTAL_H_
