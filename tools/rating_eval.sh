@@ -20,7 +20,8 @@
 # Environment: MORV_SHARED (the shared data folder holding corpus/real,
 # default ../shared beside the source tree), MORV_EVAL_SEED (the league's
 # loggen seed, default 1), MORV_EVAL_GAMES (default 5000), MORV_EVAL_NAMES
-# (default 300), TMPDIR (where the temporary folder goes, default /tmp).
+# (default 300), MORV_EVAL_PLAYERS (most players in a game, default
+# loggen's 16), TMPDIR (where the temporary folder goes, default /tmp).
 set -eu
 LC_ALL=C
 export LC_ALL
@@ -72,7 +73,8 @@ morv_json() {
 }
 
 "$loggen" --seed "${MORV_EVAL_SEED:-1}" --games "${MORV_EVAL_GAMES:-5000}" \
-  --names "${MORV_EVAL_NAMES:-300}" --strengths="$tmp/strengths.txt" \
+  --names "${MORV_EVAL_NAMES:-300}" --players "${MORV_EVAL_PLAYERS:-16}" \
+  --strengths="$tmp/strengths.txt" \
   -o "$tmp/league.log"
 morv_json synthetic "$tmp/league.log"
 rm -f "$tmp/league.log"
