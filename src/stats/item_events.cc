@@ -53,21 +53,13 @@ void resultdata::end_game(int time) {
       gamename != "arena") {
     teamgame = true;
   }
-  for (int client = 0; client < slots_in_use; ++client) {
-    if (clients[client].state != 1) continue;
-    player_t* player = slot_player(client);
-    if (player != nullptr && player->team != SPECTATOR) {
-      close_period(client, time);
-    }
-    close_streak(client, time);
-  }
+  close_play(time);
   empty_client_table();
   running = false;
   round_paused = false;
 }
 
-void resultdata::pause_round(int time) {
-  if (round_paused) return;
+void resultdata::close_play(int time) {
   for (int client = 0; client < slots_in_use; ++client) {
     if (clients[client].state != 1) continue;
     player_t* player = slot_player(client);
@@ -77,6 +69,11 @@ void resultdata::pause_round(int time) {
     close_streak(client, time);
     streak[client] = 0;
   }
+}
+
+void resultdata::pause_round(int time) {
+  if (round_paused) return;
+  close_play(time);
   round_paused = true;
   running = false;
 }

@@ -250,6 +250,8 @@ class resultdata : public game_settings {
   // Records the streak as mkiol when it beats it (the streak is not
   // cleared).
   void close_streak(int client, int time);
+  // Closes the playing period and the streak of every active slot.
+  void close_play(int time);
   // Adds time - join_time to the player's playtime when positive.
   void close_period(int client, int time);
   // The figures of slot client's player, the figure marked as provided;
