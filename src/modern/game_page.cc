@@ -1,4 +1,5 @@
-// One game: its heading, scoreboard, kill matrix, weapons and pickups.
+// One game: its heading, scoreboard, score chart, kill matrix, weapons
+// and pickups.
 #include "modern/game_page.h"
 
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include "config/configdata.h"
 #include "modern/html.h"
 #include "modern/page.h"
+#include "modern/score_chart.h"
 #include "stats/resultdata.h"
 
 namespace modern {
@@ -251,6 +253,7 @@ outputfile::save_result write_game_page(const resultdata& game,
   write_heading(page, game, context);
   write_prev_next(page, context);
   write_scoreboard(page, game, context);
+  page.write(score_chart(game));
   write_matrix(page, game, context);
   write_weapons(page, game, context);
   write_pickups(page, game, context);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "stats/frag_timeline.h"
 #include "stats/mod_figures.h"
 #include "stats/p2p_t.h"
 #include "stats/weapons.h"
@@ -72,6 +73,7 @@ class player_t {
   std::array<uint32_t, ITEM_CLASSES> pickups{};
   std::string name;
   player_mod_figures mod;  // a game's player only
+  frag_timeline timeline;  // a game's player or team only (with --site)
 
  private:
   int64_t exact_frags() const;
