@@ -62,6 +62,8 @@ ul.plain{padding-left:1.2rem}
 .legend .key{display:inline-block;width:1.4rem;margin-right:.4rem;vertical-align:middle;border-top:3px solid var(--s)}
 .legend li:nth-child(n+7) .key{border-top-style:dashed}
 @media (max-width:40rem){.score text{font-size:20px}}
+td.rule{white-space:normal;min-width:14rem;text-align:left;color:var(--muted)}
+.awards th:last-child{text-align:left}
 )css";
 
 // The search box (the index inserted on first use) and sortable tables.

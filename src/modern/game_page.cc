@@ -1,5 +1,5 @@
-// One game: its heading, scoreboard, score chart, kill matrix, weapons
-// and pickups.
+// One game: its heading, scoreboard, score chart, awards, kill matrix,
+// weapons and pickups.
 #include "modern/game_page.h"
 
 #include <unistd.h>
@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/configdata.h"
+#include "modern/award_html.h"
 #include "modern/html.h"
 #include "modern/page.h"
 #include "modern/score_chart.h"
@@ -227,6 +228,20 @@ void write_pickups(outputfile& page, const resultdata& game,
   close_table(page);
 }
 
+void write_awards(outputfile& page, const resultdata& game,
+                  const game_page_context& context) {
+  std::vector<award_line> lines;
+  for (const award_winner& winner : game_awards(game)) {
+    const size_t at = static_cast<size_t>(winner.player);
+    lines.push_back({winner, player_link(context.slugs[at],
+                                         name_html(game.get_player(winner.player).name),
+                                         ROOT)});
+  }
+  if (lines.empty()) return;
+  page.write("<h2>Awards</h2>\n");
+  write_award_table(page, lines);
+}
+
 }  // namespace
 
 std::string game_file_name(int number) {
@@ -254,6 +269,7 @@ outputfile::save_result write_game_page(const resultdata& game,
   write_prev_next(page, context);
   write_scoreboard(page, game, context);
   page.write(score_chart(game));
+  write_awards(page, game, context);
   write_matrix(page, game, context);
   write_weapons(page, game, context);
   write_pickups(page, game, context);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "stats/awards.h"
 #include "stats/resultdata.h"
 
 namespace {
@@ -87,9 +88,28 @@ void site_records::add_game(const resultdata& game,
       ++server->second;
     }
   }
+  add_awards(game, numbers);
   kills += summary.kills;
   seconds += summary.seconds;
   games.push_back(std::move(summary));
+}
+
+void site_records::add_awards(const resultdata& game,
+                              const std::vector<int>& numbers) {
+  for (const award_winner& winner : game_awards(game)) {
+    const int number = numbers[static_cast<size_t>(winner.player)];
+    if (number < 1) continue;
+    std::vector<award_count>& won =
+        grown_to(players, static_cast<size_t>(number - 1)).awards;
+    auto entry = std::find_if(won.begin(), won.end(), [&](auto& count) {
+      return count.award == winner.award;
+    });
+    if (entry == won.end()) {
+      won.push_back({winner.award, 1});
+    } else {
+      ++entry->games;
+    }
+  }
 }
 
 void site_records::add_player(const resultdata& game, int i, int number,
