@@ -205,7 +205,7 @@ void write_awards(outputfile& page, const site_view& view,
   std::sort(won.begin(), won.end(),
             [](auto& a, auto& b) { return a.award < b.award; });
   page.write("<h2>Awards</h2>\n");
-  open_table(page, {"Award", "Games won", "All-time", "Rule"}, "awards");
+  open_table(page, {"Award", "Games won", "All-time", "Rule"}, "won");
   for (const award_count& count : won) {
     const award_definition& award =
         award_table()[static_cast<size_t>(count.award)];

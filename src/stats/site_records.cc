@@ -56,8 +56,11 @@ void site_records::add_game(const resultdata& game,
   summary.seconds = game.duration >= 0 ? game.duration : longest;
   if (n > 0) summary.winner = numbers[static_cast<size_t>(best)];
   if (game.teamgame) {
-    summary.red_score = game.get_team(1).score();
-    summary.blue_score = game.get_team(2).score();
+    // The server's own team scores (captures, rounds) decide where the
+    // log gives them, else the teams' frags.
+    const bool logged = game.mod.has(team_scores);
+    summary.red_score = logged ? game.mod.team_scores[1] : game.get_team(1).score();
+    summary.blue_score = logged ? game.mod.team_scores[2] : game.get_team(2).score();
     if (summary.red_score != summary.blue_score) {
       summary.winning_team = summary.red_score > summary.blue_score ? 1 : 2;
     }
