@@ -236,7 +236,9 @@ void morv_main::write_player_pages() {
   work.next();
   work.next();
   totals->finish_opponents();
-  if (modern) modern->write_pages(*totals, rankings.main_order);
+  if (modern) {
+    modern->write_pages(*totals, rankings.main_order, rankings.awards);
+  }
   if (cfg.classic_pages()) write_classic_player_pages(work);
 }
 

@@ -1,4 +1,5 @@
-// One game: its heading, scoreboard, kill matrix, weapons and pickups.
+// One game: its heading, scoreboard, the mods' figures, score chart,
+// awards, kill matrix, weapons and pickups.
 #include "modern/game_page.h"
 
 #include <unistd.h>
@@ -6,8 +7,11 @@
 #include <string_view>
 
 #include "config/configdata.h"
+#include "modern/award_html.h"
 #include "modern/html.h"
+#include "modern/mod_tables.h"
 #include "modern/page.h"
+#include "modern/score_chart.h"
 #include "stats/resultdata.h"
 
 namespace modern {
@@ -42,12 +46,7 @@ void write_heading(outputfile& page, const resultdata& game,
   if (game.duration >= 0) line += " · " + clock_time(game.duration);
   line += " · " + std::to_string(game.num_players) + " players</p>\n";
   page.write(line);
-  if (game.teamgame) {
-    page.write("<dl class=\"tiles\"><div><dt>Red</dt><dd>" +
-               std::to_string(game.get_team(1).score()) +
-               "</dd></div><div><dt>Blue</dt><dd>" +
-               std::to_string(game.get_team(2).score()) + "</dd></div></dl>\n");
-  }
+  page.write(team_tiles(game));
 }
 
 void write_prev_next(outputfile& page, const game_page_context& context) {
@@ -225,6 +224,20 @@ void write_pickups(outputfile& page, const resultdata& game,
   close_table(page);
 }
 
+void write_awards(outputfile& page, const resultdata& game,
+                  const game_page_context& context) {
+  std::vector<award_line> lines;
+  for (const award_winner& winner : game_awards(game)) {
+    const size_t at = static_cast<size_t>(winner.player);
+    lines.push_back({winner, player_link(context.slugs[at],
+                                         name_html(game.get_player(winner.player).name),
+                                         ROOT)});
+  }
+  if (lines.empty()) return;
+  page.write("<h2>Awards</h2>\n");
+  write_award_table(page, lines);
+}
+
 }  // namespace
 
 std::string game_file_name(int number) {
@@ -251,6 +264,9 @@ outputfile::save_result write_game_page(const resultdata& game,
   write_heading(page, game, context);
   write_prev_next(page, context);
   write_scoreboard(page, game, context);
+  write_mod_tables(page, game, context.slugs);
+  page.write(score_chart(game));
+  write_awards(page, game, context);
   write_matrix(page, game, context);
   write_weapons(page, game, context);
   write_pickups(page, game, context);

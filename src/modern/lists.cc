@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/configdata.h"
+#include "modern/award_html.h"
 #include "modern/game_page.h"
 #include "modern/html.h"
 #include "modern/page.h"
@@ -133,6 +134,19 @@ void write_map_rows(outputfile& page, const site_view& view) {
   close_table(page);
 }
 
+void write_all_time_awards(outputfile& page, const site_view& view) {
+  std::vector<award_line> lines;
+  for (const award_winner& winner : view.awards) {
+    const player_t* player = view.player(winner.player);
+    if (player == nullptr) continue;
+    lines.push_back({winner, player_link(view.slug(winner.player),
+                                         name_html(player->name), "")});
+  }
+  if (lines.empty()) return;
+  page.write("<h2>All-time awards</h2>\n");
+  write_award_table(page, lines);
+}
+
 // A JSON string of UTF-8 text (the search index is a script of data).
 std::string json_string(std::string_view utf8) {
   std::string out = "\"";
@@ -179,7 +193,9 @@ void write_index(const site_view& view, int folder, const std::string& shown) {
              "<h2>Latest games</h2>\n");
   const int games = static_cast<int>(view.records.games.size());
   write_game_rows(page, view, std::max(0, games - LATEST_GAMES), games);
-  page.write("<p><a href=\"games.html\">All games</a></p>\n<h2>Maps</h2>\n");
+  page.write("<p><a href=\"games.html\">All games</a></p>\n");
+  write_all_time_awards(page, view);
+  page.write("<h2>Maps</h2>\n");
   write_map_rows(page, view);
   finish_page(page);
 }

@@ -87,7 +87,8 @@ void modern_site::report_game(outputfile::save_result result,
 }
 
 void modern_site::write_pages(const resultdata_total& totals,
-                              const std::vector<const player_t*>& ranking) {
+                              const std::vector<const player_t*>& ranking,
+                              const std::vector<award_winner>& awards) {
   if (latest) {
     latest_context->has_next = false;
     report_game(write_game_page(*latest, *latest_context, true),
@@ -99,8 +100,8 @@ void modern_site::write_pages(const resultdata_total& totals,
     by_number[static_cast<size_t>(player->number - 1)] = player.get();
     player_slug(*player);
   }
-  const site_view view{config,    totals,       records,  ranking,
-                       by_number, player_slugs, map_slugs};
+  const site_view view{config,    totals,       records,   ranking,
+                       by_number, player_slugs, map_slugs, awards};
   const int top = folder.folder();
   const std::string shown = folder.shown("");
   write_index(view, top, shown);

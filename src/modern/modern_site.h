@@ -19,6 +19,7 @@ class configdata;
 class player_t;
 class resultdata;
 class resultdata_total;
+struct award_winner;
 
 namespace modern {
 
@@ -49,9 +50,10 @@ class modern_site {
   // Writes the pages over all games: the last game's again, the index, the
   // lists, the weapons page, the search index and one page per player and
   // per map. ranking: every player, in the main ranking's order; the
-  // totals' opponents must be finished.
+  // totals' opponents must be finished. awards: the all-time winners.
   void write_pages(const resultdata_total& totals,
-                   const std::vector<const player_t*>& ranking);
+                   const std::vector<const player_t*>& ranking,
+                   const std::vector<award_winner>& awards);
   // Puts the site in place and prints its console line.
   void publish();
 

@@ -1,10 +1,11 @@
-// One player's page: totals, weapons, maps, opponents, recent games and
-// the names used.
+// One player's page: totals, awards, weapons, maps, opponents, recent
+// games and the names used.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "config/configdata.h"
+#include "modern/award_html.h"
 #include "modern/game_page.h"
 #include "modern/html.h"
 #include "modern/page.h"
@@ -187,6 +188,36 @@ void write_recent(outputfile& page, const site_view& view,
   close_table(page);
 }
 
+// The awards the player won in games, and the all-time ones held.
+void write_awards(outputfile& page, const site_view& view,
+                  const player_t& player, const player_history& history) {
+  std::vector<award_count> won = history.awards;
+  std::vector<const award_winner*> held(award_table().size());
+  for (const award_winner& winner : view.awards) {
+    if (winner.player != player.number) continue;
+    held[static_cast<size_t>(winner.award)] = &winner;
+    const bool listed = std::any_of(won.begin(), won.end(), [&](auto& count) {
+      return count.award == winner.award;
+    });
+    if (!listed) won.push_back({winner.award, 0});
+  }
+  if (won.empty()) return;
+  std::sort(won.begin(), won.end(),
+            [](auto& a, auto& b) { return a.award < b.award; });
+  page.write("<h2>Awards</h2>\n");
+  open_table(page, {"Award", "Games won", "All-time", "Rule"}, "won");
+  for (const award_count& count : won) {
+    const award_definition& award =
+        award_table()[static_cast<size_t>(count.award)];
+    const award_winner* all_time = held[static_cast<size_t>(count.award)];
+    page.write("<tr><td class=\"n\">" + text(award.name) + "</td>" +
+               td(count.games) +
+               td(all_time != nullptr ? award_value(*all_time) : "") +
+               "<td class=\"t rule\">" + text(award.rule) + "</td></tr>\n");
+  }
+  close_table(page);
+}
+
 void write_names(outputfile& page, const player_history& history) {
   if (history.names.empty()) return;
   std::string list = "<h2>Names used</h2>\n<ul class=\"plain\">";
@@ -218,6 +249,7 @@ outputfile::save_result write_player_page(const site_view& view,
   }
   page.write("</p>\n");
   write_tiles(page, player, history);
+  write_awards(page, view, player, history);
   write_weapons(page, view, player);
   write_maps(page, view, history);
   write_opponents(page, view, player, true);

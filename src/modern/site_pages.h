@@ -13,6 +13,7 @@ class configdata;
 class player_t;
 class resultdata_total;
 class site_records;
+struct award_winner;
 
 namespace modern {
 
@@ -26,6 +27,7 @@ struct site_view {
   const std::vector<const player_t*>& by_number;  // run-wide number - 1
   const std::vector<std::string>& player_slugs;   // run-wide number - 1
   const std::vector<std::string>& map_slugs;      // map index
+  const std::vector<award_winner>& awards;        // all-time
 
   const player_t* player(int number) const;
   const std::string& slug(int number) const;

@@ -19,6 +19,7 @@
 #include "diverse/fatal_error.h"
 #include "output/json_text.h"
 #include "output/json_writer.h"
+#include "stats/awards.h"
 #include "stats/line_report.h"
 #include "stats/player_rating.h"
 #include "stats/player_t.h"
@@ -227,6 +228,10 @@ void json_export::set_players(
   weapon_names = names;
 }
 
+void json_export::set_awards(std::vector<award_winner> winners) {
+  awards = std::move(winners);
+}
+
 uint64_t json_export::finish() {
   spool.close();
   outputfile file;
@@ -261,6 +266,12 @@ uint64_t json_export::finish() {
     if (buffer.GetSize() >= BLOCK) move_json(buffer, file);
   }
   writer.EndArray();
+  std::vector<const player_t*> by_number(players.size());
+  for (const player_t* player : players) {
+    const size_t at = static_cast<size_t>(player->number - 1);
+    if (at < by_number.size()) by_number[at] = player;
+  }
+  write_json_run_awards(writer, awards, by_number);
   writer.EndObject();
   move_json(buffer, file);
   file.write("\n");

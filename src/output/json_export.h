@@ -12,6 +12,7 @@
 #include "diverse/outputfile.h"
 #include "stats/weapons.h"
 
+struct award_winner;
 class configdata;
 class line_report;
 class player_t;
@@ -65,6 +66,9 @@ class json_export {
   // (the games' player numbers go by them); they must live until finish.
   void set_players(std::vector<const player_t*> order,
                    const std::array<std::string, MAX_WEAPONS>& weapon_names);
+  // The all-time awards (players by run-wide number), written after the
+  // players.
+  void set_awards(std::vector<award_winner> winners);
   // Writes the document (run-wide players in the order set, with their
   // opponents, which must be finished for every player) and removes the
   // spool; fatal "Couldn't write %s" when it cannot be completed, or
@@ -82,6 +86,7 @@ class json_export {
   std::vector<log_entry> logs;
   std::vector<const player_t*> players;
   std::array<std::string, MAX_WEAPONS> weapon_names;
+  std::vector<award_winner> awards;
 };
 
 #endif  // MORV_OUTPUT_JSON_EXPORT_H_

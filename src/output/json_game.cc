@@ -241,5 +241,6 @@ void write_json_game(json_writer& writer, const resultdata& game, int number,
   }
   writer.EndArray();
   write_kill_matrix(writer, game);
+  write_json_game_awards(writer, game, player_numbers);
   writer.EndObject();
 }

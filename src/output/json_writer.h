@@ -18,6 +18,7 @@
 #include "stats/weapons.h"
 #include "stats/rating_model.h"
 
+struct award_winner;
 class configdata;
 struct game_mod_figures;
 struct player_mod_figures;
@@ -93,6 +94,16 @@ void write_json_skill(json_writer& writer, const skill& belief);
 void write_json_game(json_writer& writer, const resultdata& game, int number,
                      std::string_view log_path,
                      const std::vector<int>& player_numbers);
+// The "awards" member of a game (json_awards.cc): each award's winner by
+// position, run-wide number (a PLAYER_MARK pair, as for its players) and
+// name.
+void write_json_game_awards(json_writer& writer, const resultdata& game,
+                            const std::vector<int>& player_numbers);
+// The document's "awards": the all-time winners by run-wide number and
+// name; by_number: the run-wide records by number - 1.
+void write_json_run_awards(json_writer& writer,
+                           const std::vector<award_winner>& winners,
+                           const std::vector<const player_t*>& by_number);
 // One run-wide player record with its opponents (json_players.cc); the
 // totals' opponents must be finished for every player.
 void write_json_player(json_writer& writer, const player_t& player,

@@ -330,6 +330,7 @@ void site::finish_games() {
 void site::write_rankings(const run_rankings& rankings) {
   if (!config.classic_pages()) {
     if (json) json->set_players(rankings.main_order, rankings.weapon_names);
+    if (json) json->set_awards(rankings.awards);
     return;
   }
   for (const run_rankings::set& set : rankings.sets) {
@@ -349,6 +350,7 @@ void site::write_rankings(const run_rankings& rankings) {
     }
   }
   if (json) json->set_players(rankings.main_order, rankings.weapon_names);
+  if (json) json->set_awards(rankings.awards);
 }
 
 int site::open_players_folder() {

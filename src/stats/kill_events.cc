@@ -1,5 +1,5 @@
 // Kill events of the game record: kills, suicides, team kills, deaths not
-// caused by a player, streaks and the kill matrix.
+// caused by a player, streaks, the kill matrix and the score timelines.
 #include "stats/resultdata.h"
 
 #include <cstdio>
@@ -115,5 +115,16 @@ int resultdata::add_kill(int killer, int victim, int weapon, int time) {
     count_kill(k, v, weapon);
     if (weapon != 0) count_kill(k, v, 0);
   }
+  if (keep_timelines) note_scores(killer_player, victim_player, time);
   return 0;
+}
+
+void resultdata::note_scores(player_t* killer, player_t* victim, int time) {
+  // Players by the scoreboard's frags, teams by the score their heading
+  // shows (team kills count against it).
+  if (killer != nullptr) killer->timeline.note(time, killer->frags());
+  if (victim != nullptr && victim != killer) {
+    victim->timeline.note(time, victim->frags());
+  }
+  for (int t = 1; t <= 2; ++t) teams[t].timeline.note(time, teams[t].score());
 }

@@ -31,3 +31,29 @@ TEST_F(kill_events_test, skipped_and_dropped_kills) {
   EXPECT_EQ(game->add_kill(3, 1, 7, 15), 2);
   EXPECT_EQ(p(1).killed[0] + p(1).kills[0] + p(1).deaths, 1u);
 }
+
+// With --site every kill notes the running scores: a long game's timeline
+// stays bounded and evenly thinned, its latest change exact; being killed
+// changes no score.
+TEST(frag_timeline_test, kills_fill_a_bounded_even_timeline) {
+  configdata config;
+  config.site_directory = "site";
+  auto game = std::make_unique<resultdata>(config);
+  game->reset();
+  game->start_game(0);
+  game->client_userinfo(0, "A", HUMAN, 0, 0);
+  game->client_userinfo(1, "B", HUMAN, 0, 0);
+  for (int t = 1; t <= 1000; ++t) game->add_kill(0, 1, 7, t);
+  game->add_kill(WORLD, 0, 16, 2000);
+  const frag_timeline& a = game->get_player(0).timeline;
+  const std::vector<score_point>& kept = a.points();
+  ASSERT_GE(kept.size(), frag_timeline::MAX_POINTS / 2);
+  EXPECT_LE(kept.size(), frag_timeline::MAX_POINTS);
+  for (size_t i = 1; i < kept.size(); ++i) {
+    EXPECT_EQ(kept[i].time - kept[i - 1].time, kept[0].time) << i;
+    EXPECT_EQ(kept[i].score, kept[i].time) << i;
+  }
+  EXPECT_EQ(2000, a.last().time);
+  EXPECT_EQ(999, a.last().score);
+  EXPECT_EQ(0u, game->get_player(1).timeline.changes());
+}

@@ -29,6 +29,7 @@ void player_t::reset() {
   items = 0;
   pickups.fill(0);
   mod = {};
+  timeline.clear();
   name = "ERROR_NO_INIT";
   rating = game_rating{};
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "stats/frag_timeline.h"
 #include "stats/mod_figures.h"
 #include "stats/p2p_t.h"
 #include "stats/player_rating.h"
@@ -77,6 +78,7 @@ class player_t {
   std::array<pool_rating, RATING_POOLS> ratings{};
   // A game record's rating in its game's pool; reset clears it.
   game_rating rating;
+  frag_timeline timeline;  // a game's player or team only (with --site)
 
  private:
   int64_t exact_frags() const;

@@ -11,6 +11,7 @@
 run_rankings resultdata_total::rankings() {
   run_rankings result;
   result.weapon_names = weapon_names;
+  if (keep_awards) result.awards = award_counts.winners();
   for (int n : {0, config->top_players}) {
     if (n < 0 || (n == 0 && !result.sets.empty())) continue;
     run_rankings::set& set = result.sets.emplace_back();

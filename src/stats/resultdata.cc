@@ -18,6 +18,7 @@ size_t matrix_size(int capacity) {
 
 resultdata::resultdata(const configdata& config)
     : config(config),
+      keep_timelines(!config.site_directory.empty()),
       kill_matrix(matrix_size(INITIAL_CAPACITY), 0),
       players(MAX_PLAYERS) {
   weapon_set = &config.weaponnames;
@@ -71,7 +72,9 @@ void resultdata::reset() {
 }
 
 resultdata::resultdata(const configdata& config, int players)
-    : config(config), players(static_cast<size_t>(players)) {
+    : config(config),
+      keep_timelines(false),
+      players(static_cast<size_t>(players)) {
   empty_client_table();
 }
 

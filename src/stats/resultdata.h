@@ -216,6 +216,9 @@ class resultdata : public game_settings {
   std::array<int, MAX_CLIENTS + 1> streak{};
   std::array<int, MAX_CLIENTS + 1> streak_start{};
   bool running = false;
+  // Each player's and team's running score is noted (for the modern
+  // site's score chart) only when a run writes that site.
+  const bool keep_timelines;
   bool round_paused = false;  // between pause_round and open_round
   // Weapon numbers without a slot warned about: the driver shares one set
   // among the records of a run.
@@ -247,6 +250,8 @@ class resultdata : public game_settings {
   player_t* slot_player(int client);
   // A new player record for the slot, named and in its first team.
   void new_player(int client, std::string_view name, int skill, int team);
+  // Notes the running scores of the kill's players and of both teams.
+  void note_scores(player_t* killer, player_t* victim, int time);
   // Records the streak as mkiol when it beats it (the streak is not
   // cleared).
   void close_streak(int client, int time);

@@ -44,7 +44,9 @@ void add_player_counts(player_t& total, const player_t& game_player) {
 
 }  // namespace
 
-resultdata_total::resultdata_total(configdata& config) : config(&config) {}
+resultdata_total::resultdata_total(configdata& config)
+    : config(&config),
+      keep_awards(config.json_export || !config.site_directory.empty()) {}
 
 void resultdata_total::note_weapon_names(const resultdata& game) {
   static constexpr int MAX_NAMES = 3;
@@ -111,6 +113,7 @@ std::vector<int> resultdata_total::add_game(const resultdata& game) {
     add_player_counts(total, game_player);
     numbers.push_back(total.number);
   }
+  if (keep_awards) award_counts.add_game(game, numbers);
   return numbers;
 }
 

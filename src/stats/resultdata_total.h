@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "config/sortkey.h"
+#include "stats/awards.h"
 #include "stats/player_t.h"
 #include "stats/weapons.h"
 #include "stats/rating_model.h"
@@ -50,6 +51,9 @@ struct run_rankings {
   std::vector<const player_t*> main_order;
   // The run-wide name of each weapon slot (resultdata_total::weapon_name).
   std::array<std::string, MAX_WEAPONS> weapon_names;
+  // The all-time awards (players by run-wide number); kept only for runs
+  // with --json or --site, empty otherwise.
+  std::vector<award_winner> awards;
 };
 
 // One per run, owned by the analysis driver. Owns every run-wide player
@@ -65,7 +69,8 @@ class resultdata_total {
   // Sums one accepted game into the totals: per-weapon kills, killed and
   // suicides, games, pings, world deaths, playtime, the latest bot skill,
   // and one opponent record per other player of the game (counts from the
-  // game's kill matrix, also when they are 0). Returns the run-wide
+  // game's kill matrix, also when they are 0); with --json or --site also
+  // what the awards measure. Returns the run-wide
   // number of each of the game's players, in the game's order.
   std::vector<int> add_game(const resultdata& game);
   // A weapon slot's name on run-wide pages: each distinct name the run's
@@ -133,6 +138,8 @@ class resultdata_total {
   configdata* config;
 
  private:
+  award_tally award_counts;
+  bool keep_awards;
   // Adds the names game gives the slots its players used.
   void note_weapon_names(const resultdata& game);
   std::array<std::string, MAX_WEAPONS> weapon_names;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "stats/awards.h"
 #include "stats/resultdata.h"
 
 namespace {
@@ -55,8 +56,11 @@ void site_records::add_game(const resultdata& game,
   summary.seconds = game.duration >= 0 ? game.duration : longest;
   if (n > 0) summary.winner = numbers[static_cast<size_t>(best)];
   if (game.teamgame) {
-    summary.red_score = game.get_team(1).score();
-    summary.blue_score = game.get_team(2).score();
+    // The server's own team scores (captures, rounds) decide where the
+    // log gives them, else the teams' frags.
+    const bool logged = game.mod.has(team_scores);
+    summary.red_score = logged ? game.mod.team_scores[1] : game.get_team(1).score();
+    summary.blue_score = logged ? game.mod.team_scores[2] : game.get_team(2).score();
     if (summary.red_score != summary.blue_score) {
       summary.winning_team = summary.red_score > summary.blue_score ? 1 : 2;
     }
@@ -87,9 +91,28 @@ void site_records::add_game(const resultdata& game,
       ++server->second;
     }
   }
+  add_awards(game, numbers);
   kills += summary.kills;
   seconds += summary.seconds;
   games.push_back(std::move(summary));
+}
+
+void site_records::add_awards(const resultdata& game,
+                              const std::vector<int>& numbers) {
+  for (const award_winner& winner : game_awards(game)) {
+    const int number = numbers[static_cast<size_t>(winner.player)];
+    if (number < 1) continue;
+    std::vector<award_count>& won =
+        grown_to(players, static_cast<size_t>(number - 1)).awards;
+    auto entry = std::find_if(won.begin(), won.end(), [&](auto& count) {
+      return count.award == winner.award;
+    });
+    if (entry == won.end()) {
+      won.push_back({winner.award, 1});
+    } else {
+      ++entry->games;
+    }
+  }
 }
 
 void site_records::add_player(const resultdata& game, int i, int number,

@@ -52,6 +52,12 @@ struct recent_game {
   int deaths = 0;
 };
 
+// An award won in games, and in how many.
+struct award_count {
+  int award = 0;  // index into award_table()
+  int games = 0;
+};
+
 // A name as the log gave it, and in how many games.
 struct name_use {
   std::string raw;
@@ -64,6 +70,7 @@ struct player_history {
   std::vector<map_record> maps;
   std::vector<recent_game> recent;  // oldest first, at most RECENT
   std::vector<name_use> names;      // first seen first, at most NAMES
+  std::vector<award_count> awards;  // first won first
   int wins = 0;
   int first_game = 0;
   int last_game = 0;
@@ -100,6 +107,7 @@ class site_records {
   int map_index(const std::string& name);
   void add_player(const resultdata& game, int i, int number, int game_number,
                   int place, int map, bool won);
+  void add_awards(const resultdata& game, const std::vector<int>& numbers);
   std::unordered_map<std::string, int> map_indexes;
 };
 
