@@ -20,6 +20,14 @@
 # Morv and cp -r run on each case, the best wall time counting; default 3:
 # on a virtual machine single runs of the large cases vary by half).
 #
+# Case s adds runs with the modern site, each on its case's log right
+# after that case: (c0s) and (rs) run (c0) and (r) with --site=modern
+# --no-classic, (bs) runs (b) with --site=modern beside the classic site;
+# (c0n) and (rn) run --no-classic without a site: the floor that reading
+# the log and the data file set, which no page writer can beat. The
+# summary lines set them against (c0), (r) and (b) and the modern site's
+# size against the log: MORV_BENCH_CASES="b c0 r s".
+#
 # Case k runs the log of (c0), about 1,300 games, with a configuration file
 # of 2,000 alias lines, one for each name of the log ("name" "name-2") and
 # made-up names for the rest: every player of every game is looked up among
@@ -157,6 +165,10 @@ run_case() {
   wc_s=$(time_wc "$dir/$log")
   set -- $(time_morv "$dir" "$log" "$@")
   echo "$1 $2 $3" >"$tmp/$key.result"
+  if [ -d "$dir/site/modern" ]; then
+    echo "$(du -sk "$dir/site/modern" | awk '{ print $1 }') $bytes" \
+      >"$tmp/$key.modern"
+  fi
   site_kib=$(du -sk "$dir/site" | awk '{ print $1 }')
   cp_s=$(time_cp "$dir")
   awk -v label="$label" -v b="$bytes" -v s="$1" -v k="$2" -v c="$3" \
@@ -203,14 +215,32 @@ generate() {
 # Case j runs the log of case (c) again with --json, right after (c), so
 # it is done once inside case c when both are asked for.
 case " $cases " in *" j "*) json=yes ;; *) json=no ;; esac
+case " $cases " in *" s "*) modern=yes ;; *) modern=no ;; esac
+# run_modern label key folder [--no-classic]: case s's run after a case.
+run_modern() {
+  if [ "$modern" = yes ]; then
+    label=$1 key=$2 folder=$3
+    shift 3
+    run_case "$label" "$key" "$folder" server.log --site=modern "$@"
+  fi
+}
+# run_floor label key folder: case s's run with --no-classic alone.
+run_floor() {
+  if [ "$modern" = yes ]; then
+    run_case "$1" "$2" "$3" server.log --no-classic
+  fi
+}
 for c in $cases; do
   case $c in
     a) generate a --seed 1 --size 1G --players 32 --names 2000
        run_case "(a) 1 GiB, 32 players" a a server.log ;;
     b) generate b --seed 1 --size 256M --players 32 --names 2000
-       run_case "(b) 256 MiB, same settings" b b server.log ;;
+       run_case "(b) 256 MiB, same settings" b b server.log
+       run_modern "(bs) (b) with --site" bs b ;;
     c0) generate c1 --seed 2 --size 100M --players 32 --names 2000
-       run_case "(c0) the 100 MiB log alone" c0 c1 server.log ;;
+       run_case "(c0) the 100 MiB log alone" c0 c1 server.log
+       run_modern "(c0s) (c0) --site --no-classic" c0s c1 --no-classic
+       run_floor "(c0n) (c0) --no-classic alone" c0n c1 ;;
     c|j)
        if [ "$c" = j ] && [ -f "$tmp/j.result" ]; then continue; fi
        generate c1 --seed 2 --size 100M --players 32 --names 2000
@@ -220,6 +250,8 @@ for c in $cases; do
        done
        if [ "$c" = c ]; then
          run_case "(c0) the 100 MiB log alone" c0 c1 server.log
+         run_modern "(c0s) (c0) --site --no-classic" c0s c1 --no-classic
+         run_floor "(c0n) (c0) --no-classic alone" c0n c1
        fi
        rm -rf "$tmp/c1"
        run_case "(c) 100 MiB log 10 times" c c server.log
@@ -240,6 +272,8 @@ for c in $cases; do
     r) if ls "$shared"/corpus/real/*.log >/dev/null 2>&1; then
          concat_real r 12
          run_case "(r) real logs 12 times" r r server.log
+         run_modern "(rs) (r) --site --no-classic" rs r --no-classic
+         run_floor "(rn) (r) --no-classic alone" rn r
        else
          echo "(r) skipped: no $shared/corpus/real"
        fi ;;
@@ -253,6 +287,7 @@ for c in $cases; do
        else
          echo "(g) skipped: no morv_bench (Google Benchmark not installed)"
        fi ;;
+    s) continue ;;  # runs inside b, c0, c and r
     *) echo "bench: unknown case $c" >&2; exit 2 ;;
   esac
   rm -rf "${tmp:?}/$c" "$tmp/c1"
@@ -295,3 +330,23 @@ if [ -n "$rg" ]; then
                         " %.2f s wall, %.2f s cpu on one core (at most 10)\n",
                         $1, $2 }'
 fi
+# Case s: the modern site's time against the classic run on the same log,
+# and its size against the log.
+modern_ratio() {
+  r=$(result "$1" || true); base=$(result "$2" || true)
+  if [ -n "$r" ] && [ -n "$base" ]; then
+    echo "$r $base" | awk -v what="$3" -v most="$4" \
+      '{ printf "%s: %.2f wall, %.2f cpu%s\n", what,
+                $1 / ($4 > 0 ? $4 : 0.01), $3 / ($6 > 0 ? $6 : 0.01),
+                (most == "" ? "" : " (at most " most ")") }'
+  fi
+  if [ -f "$tmp/$1.modern" ]; then
+    awk '{ printf "(%s) modern site: %.1f MiB, %.2f x the log (at most 1)\n",
+             key, $1 / 1024, $1 * 1024 / $2 }' key="$1" "$tmp/$1.modern"
+  fi
+}
+modern_ratio c0s c0 "(c0s)/(c0) --site --no-classic" 0.8
+modern_ratio c0n c0 "(c0n)/(c0) floor: --no-classic alone" ""
+modern_ratio rs r "(rs)/(r) --site --no-classic" 0.8
+modern_ratio rn r "(rn)/(r) floor: --no-classic alone" ""
+modern_ratio bs b "(bs)/(b) --site beside the classic site" 1.3

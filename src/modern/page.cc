@@ -32,7 +32,8 @@ void write_foot(outputfile& page) {
 
 void open_table(outputfile& page, std::initializer_list<std::string_view> heads,
                 const char* classes) {
-  page.write("<div class=\"scroll\"><table");
+  // Focusable, so that a keyboard can scroll a box that holds no link.
+  page.write("<div class=\"scroll\" tabindex=\"0\"><table");
   if (*classes != '\0') {
     page.write(" class=\"");
     page.write(classes);
