@@ -8,7 +8,9 @@
 #include "modern/game_page.h"
 #include "modern/html.h"
 #include "modern/page.h"
+#include "modern/rating_html.h"
 #include "modern/site_pages.h"
+#include "stats/player_rating.h"
 #include "stats/player_t.h"
 #include "stats/resultdata_total.h"
 #include "stats/site_records.h"
@@ -186,9 +188,12 @@ void write_index(const site_view& view, int folder, const std::string& shown) {
     page.write(servers + "</p>\n");
   }
   write_tiles(page, view);
-  page.write("<h2>Top players</h2>\n");
-  write_player_rows(page, view, 0,
-                    std::min<size_t>(view.ranking.size(), TOP_PLAYERS));
+  // The rating pools' best; the classic ranking until a pool ranks anyone.
+  if (!write_rating_tables(page, view, 0, TOP_PLAYERS)) {
+    page.write("<h2>Top players</h2>\n");
+    write_player_rows(page, view, 0,
+                      std::min<size_t>(view.ranking.size(), TOP_PLAYERS));
+  }
   page.write("<p><a href=\"players.html\">All players</a></p>\n"
              "<h2>Latest games</h2>\n");
   const int games = static_cast<int>(view.records.games.size());
@@ -221,19 +226,30 @@ void write_game_lists(const site_view& view, int folder,
 void write_player_lists(const site_view& view, int folder,
                         const std::string& shown) {
   const size_t players = view.ranking.size();
+  size_t most_ranked = 0;
+  for (int pool = 0; pool < RATING_POOLS; ++pool) {
+    most_ranked = std::max(most_ranked, ranked_players(view, pool).size());
+  }
+  const size_t rows = std::max(players, most_ranked);
   const int pages = std::max<int>(
-      1, static_cast<int>((players + PLAYERS_PER_PAGE - 1) / PLAYERS_PER_PAGE));
+      1, static_cast<int>((rows + PLAYERS_PER_PAGE - 1) / PLAYERS_PER_PAGE));
   for (int p = 1; p <= pages; ++p) {
     outputfile page;
     open_page(page, folder, list_page_name("players", p), shown,
               "Players, page " + std::to_string(p) + " · Morv");
-    page.write("<h1>Players</h1>\n<p class=\"sub\">" + std::to_string(players) +
-               " players, ranked as the classic ranking page ranks them; "
-               "a column's heading sorts by it.</p>\n");
+    page.write("<h1>Players</h1>\n<p class=\"sub\">The players ranked in "
+               "each rating pool, by rating, then all " +
+               std::to_string(players) +
+               " players as the classic ranking page ranks them; a column's "
+               "heading sorts by it.</p>\n");
     write_pager(page, "players", pages, p);
     const size_t first = static_cast<size_t>(p - 1) * PLAYERS_PER_PAGE;
-    write_player_rows(page, view, first,
-                      std::min(players, first + PLAYERS_PER_PAGE));
+    write_rating_tables(page, view, first, PLAYERS_PER_PAGE);
+    if (first < players) {
+      page.write("<h2>All players</h2>\n");
+      write_player_rows(page, view, first,
+                        std::min(players, first + PLAYERS_PER_PAGE));
+    }
     write_pager(page, "players", pages, p);
     finish_page(page);
   }

@@ -9,6 +9,7 @@
 #include "modern/game_page.h"
 #include "modern/html.h"
 #include "modern/page.h"
+#include "modern/rating_html.h"
 #include "modern/site_pages.h"
 #include "stats/player_t.h"
 #include "stats/site_records.h"
@@ -249,6 +250,7 @@ outputfile::save_result write_player_page(const site_view& view,
   }
   page.write("</p>\n");
   write_tiles(page, player, history);
+  write_player_ratings(page, view, player, history);
   write_awards(page, view, player, history);
   write_weapons(page, view, player);
   write_maps(page, view, history);

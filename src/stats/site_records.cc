@@ -129,6 +129,10 @@ void site_records::add_player(const resultdata& game, int i, int number,
     history.maps.push_back(map_record{map});
     record = history.maps.end() - 1;
   }
+  if (player.rating.rated) {
+    history.ratings.push_back({game_number, game.rated_pool,
+                               static_cast<float>(player.rating.after.conservative())});
+  }
   ++record->games;
   record->wins += won;
   record->frags += player.frags();

@@ -52,6 +52,13 @@ struct recent_game {
   int deaths = 0;
 };
 
+// A player's rating in a pool after one of its rated games.
+struct rating_point {
+  int game = 0;
+  int pool = 0;        // RATING_FFA, RATING_DUEL or RATING_TEAM
+  float rating = 0;    // the conservative estimate mu - 3 sigma
+};
+
 // An award won in games, and in how many.
 struct award_count {
   int award = 0;  // index into award_table()
@@ -71,6 +78,7 @@ struct player_history {
   std::vector<recent_game> recent;  // oldest first, at most RECENT
   std::vector<name_use> names;      // first seen first, at most NAMES
   std::vector<award_count> awards;  // first won first
+  std::vector<rating_point> ratings;  // in game order
   int wins = 0;
   int first_game = 0;
   int last_game = 0;
