@@ -95,6 +95,9 @@ constexpr std::string_view JS = R"js((function () {
         link.textContent = index[i][0];
         var item = document.createElement("li");
         item.appendChild(link);
+        if (index[i][2] !== null) {
+          item.appendChild(document.createTextNode(" " + index[i][2]));
+        }
         hits.appendChild(item);
         shown++;
       }

@@ -301,8 +301,20 @@ void write_search_index(const site_view& view, int folder,
   file.write("window.morvSearchIndex=[\n");
   bool first = true;
   for (const player_t* player : view.ranking) {
+    // The rating of the pool the player has the most rated games in.
+    const pool_rating* shown_rating = nullptr;
+    for (const pool_rating& rating : player->ratings) {
+      if (rating.games > 0 &&
+          (shown_rating == nullptr || rating.games > shown_rating->games)) {
+        shown_rating = &rating;
+      }
+    }
+    const std::string rating =
+        shown_rating == nullptr
+            ? "null"
+            : "\"" + fixed(shown_rating->belief.conservative(), 1) + "\"";
     file.write((first ? "[" : ",[") + json_string(plain_name(player->name)) +
-               ",\"" + view.slug(player->number) + "\",null]\n");
+               ",\"" + view.slug(player->number) + "\"," + rating + "]\n");
     first = false;
   }
   file.write("];\n");
