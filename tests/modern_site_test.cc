@@ -25,6 +25,8 @@ const char* const HOSTILE_LOG =
     "  0:01 ClientUserinfoChanged: 4 n\\bob?\\t\\0\n"
     "  0:10 Kill: 0 1 10: x\n  0:11 Kill: 1 2 10: x\n  0:12 Kill: 2 3 6: x\n"
     "  0:13 Kill: 3 4 1: x\n  0:14 Kill: 4 0 3: x\n"
+    "  0:50 Award: 1 2: x gained the <script>a award!\n"
+    "  0:59 Weapon_Stats: 0 <script>w:10:1:0:0\n"
     "  1:00 ShutdownGame:\n";
 
 // Problems of one page: its frame, raw markup, inline script or style,
@@ -86,7 +88,8 @@ TEST_F(modern_site_test, hostile_run_gives_a_sound_escaped_site) {
        {"&lt;script&gt;alert(1)&lt;/script&gt;",
         "<span class=\"c1\">&lt;b&gt;</span><span class=\"c2\">&quot;red&quot;"
         "&amp;&#39;</span>",
-        "../../etc/J\xc3\xbcrgen\xef\xbf\xbd", "&lt;script&gt;&quot;map"}) {
+        "../../etc/J\xc3\xbcrgen\xef\xbf\xbd", "&lt;script&gt;&quot;map",
+        "&lt;script&gt;w</th>", "&lt;script&gt;a 1", "<h2>Frags over time"}) {
     EXPECT_NE(std::string::npos, game.find(shown)) << shown;
   }
 }

@@ -54,7 +54,7 @@ td.t{text-align:left}
 .chart text{fill:var(--fg);font-size:12px}
 .chart .grid{stroke:var(--line)}
 ul.plain{padding-left:1.2rem}
-.score polyline{fill:none;stroke:var(--s);stroke-width:2.5;stroke-linejoin:round;vector-effect:non-scaling-stroke}
+.score .ln{fill:none;stroke:var(--s);stroke-width:2.5;stroke-linejoin:round;vector-effect:non-scaling-stroke}
 .s0{--s:#1d5bb8}.s1{--s:#c0392b}.s2{--s:#1e7a3a}.s3{--s:#8e44ad}.s4{--s:#b35900}.s5{--s:#00798c}.s6{--s:#a61e6e}.s7{--s:#5b6b00}.s8{--s:#7a5230}.s9{--s:#3b3b98}.s10{--s:#c2185b}.s11{--s:#4a5560}
 @media (prefers-color-scheme:dark){.s0{--s:#6ea8ff}.s1{--s:#ff7b6b}.s2{--s:#5fd38a}.s3{--s:#c99bff}.s4{--s:#ffab4d}.s5{--s:#4fd1e0}.s6{--s:#ff7ac8}.s7{--s:#c5d648}.s8{--s:#d4a373}.s9{--s:#a0a4ff}.s10{--s:#ff8fab}.s11{--s:#aab4bf}}
 .score .s6,.score .s7,.score .s8,.score .s9,.score .s10,.score .s11{stroke-dasharray:7 4}

@@ -227,7 +227,7 @@ void write_pickups(outputfile& page, const resultdata& game,
 void write_awards(outputfile& page, const resultdata& game,
                   const game_page_context& context) {
   std::vector<award_line> lines;
-  for (const award_winner& winner : game_awards(game)) {
+  for (const award_winner& winner : context.awards) {
     const size_t at = static_cast<size_t>(winner.player);
     lines.push_back({winner, player_link(context.slugs[at],
                                          name_html(game.get_player(winner.player).name),

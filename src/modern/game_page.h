@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "diverse/outputfile.h"
+#include "stats/awards.h"
 
 class configdata;
 class resultdata;
@@ -21,6 +22,8 @@ struct game_page_context {
   bool has_next;   // a later game exists (unknown until the run ends)
   std::vector<std::string> slugs;  // each player's slug, in the game's order
   std::string map_slug;
+  std::vector<award_winner> awards;  // the game's, chosen on the reader's
+                                     // thread
 };
 
 // The page's file name, "<number>.html".

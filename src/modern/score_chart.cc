@@ -120,20 +120,36 @@ std::string axes(const chart_frame& frame) {
   return grid + "\"/>" + labels;
 }
 
-std::string polyline(const chart_line& line, const chart_frame& frame) {
-  std::string points = std::to_string(frame.x(frame.start)) + "," +
-                       std::to_string(frame.y(0));
+// Appends value to path data, with a space only where the numbers would
+// run together.
+void append_number(std::string& d, int value) {
+  if (value >= 0 && d.back() >= '0' && d.back() <= '9') d += ' ';
+  d += std::to_string(value);
+}
+
+// One line as a path of relative steps (short numbers), each point that
+// moves it by a pixel or more.
+std::string line_path(const chart_line& line, const chart_frame& frame) {
+  int x = frame.x(frame.start);
+  int y = frame.y(0);
+  std::string d = "M" + std::to_string(x) + " " + std::to_string(y) + "l";
   const auto add = [&](int64_t time, int64_t score) {
-    points += " " + std::to_string(frame.x(time)) + "," +
-              std::to_string(frame.y(score));
+    const int to_x = frame.x(time);
+    const int to_y = frame.y(score);
+    if (to_x == x && to_y == y) return;
+    append_number(d, to_x - x);
+    append_number(d, to_y - y);
+    x = to_x;
+    y = to_y;
   };
   const std::vector<score_point>& kept = line.timeline->points();
   for (const score_point& point : kept) add(point.time, point.score);
   const score_point& last = line.timeline->last();
   if (line.timeline->changes() > kept.size()) add(last.time, last.score);
   add(frame.end, last.score);
-  return "<polyline class=\"s" + std::to_string(line.colour) + "\" points=\"" +
-         points + "\"/>";
+  if (d.back() == 'l') d.pop_back();
+  return "<path class=\"ln s" + std::to_string(line.colour) + "\" d=\"" + d +
+         "\"/>";
 }
 
 }  // namespace
@@ -145,7 +161,7 @@ std::string score_chart(const resultdata& game) {
   });
   if (!changed) return "";
   const chart_frame frame = frame_of(game, lines);
-  std::string html = "<h2>Score over time</h2>\n";
+  std::string html = "<h2>Frags over time</h2>\n";
   if (static_cast<size_t>(game.num_players) > lines.size() && !game.teamgame) {
     html += "<p class=\"sub\">The " + std::to_string(lines.size()) +
             " best of " + std::to_string(game.num_players) +
@@ -153,8 +169,8 @@ std::string score_chart(const resultdata& game) {
   }
   html += "<svg class=\"chart score\" viewBox=\"0 0 " + std::to_string(WIDTH) +
           " " + std::to_string(HEIGHT) +
-          "\" role=\"img\" aria-label=\"Score over time\">" + axes(frame);
-  for (const chart_line& line : lines) html += polyline(line, frame);
+          "\" role=\"img\" aria-label=\"Frags over time\">" + axes(frame);
+  for (const chart_line& line : lines) html += line_path(line, frame);
   html += "</svg>\n<ul class=\"legend\">";
   for (const chart_line& line : lines) {
     html += "<li><span class=\"key s" + std::to_string(line.colour) +

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "stats/mod_figures.h"
 #include "stats/resultdata.h"
@@ -78,24 +79,25 @@ uint32_t saturated(uint64_t value) {
       std::min<uint64_t>(value, std::numeric_limits<uint32_t>::max()));
 }
 
-// The award measure of each weapon slot of the game, or -1.
-std::array<int, MAX_WEAPONS> weapon_measures(const resultdata& game) {
-  std::array<int, MAX_WEAPONS> measures;
-  measures.fill(-1);
+// The game's weapon slots that an award counts, with its measure. A slot
+// no kill used is skipped: most games use a few of them.
+using weapon_measures = std::vector<std::pair<int, award_measure>>;
+weapon_measures measured_weapons(const resultdata& game) {
+  weapon_measures measures;
   for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
+    if (!game.weapon_in_matrix(slot)) continue;
     const std::string& name = game.weapon_name(slot);
     for (const weapon_award& award : WEAPON_AWARDS) {
       if (std::find(award.names.begin(), award.names.end(), name) !=
           award.names.end()) {
-        measures[static_cast<size_t>(slot)] = award.measure;
+        measures.emplace_back(slot, award.measure);
       }
     }
   }
   return measures;
 }
 
-award_sample sample_of(const player_t& player,
-                       const std::array<int, MAX_WEAPONS>& weapons) {
+award_sample sample_of(const player_t& player, const weapon_measures& weapons) {
   award_sample sample;
   auto& v = sample.values;
   v[measure_kills] = player.kills[0];
@@ -107,11 +109,8 @@ award_sample sample_of(const player_t& player,
   v[measure_megas] = player.pickups[item_health_mega];
   v[measure_playtime] = static_cast<uint32_t>(player.playtime);
   v[measure_streak] = player.mkiol;
-  for (int slot = 1; slot < MAX_WEAPONS; ++slot) {
-    const int measure = weapons[static_cast<size_t>(slot)];
-    if (measure >= 0) {
-      v[measure] = saturated(uint64_t{v[measure]} + player.kills[slot]);
-    }
+  for (auto [slot, measure] : weapons) {
+    v[measure] = saturated(uint64_t{v[measure]} + player.kills[slot]);
   }
   v[measure_captures] = player.mod.counts[flag_captures];
   v[measure_returns] = player.mod.counts[flag_returns];
@@ -186,7 +185,7 @@ std::vector<award_winner> choose_award_winners(
 }
 
 std::vector<award_sample> game_award_samples(const resultdata& game) {
-  const std::array<int, MAX_WEAPONS> weapons = weapon_measures(game);
+  const weapon_measures weapons = measured_weapons(game);
   std::vector<award_sample> samples;
   samples.reserve(static_cast<size_t>(game.num_players));
   for (int i = 0; i < game.num_players; ++i) {

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "stats/awards.h"
 #include "stats/resultdata.h"
 
 namespace {
@@ -33,7 +32,8 @@ int site_records::map_index(const std::string& name) {
 }
 
 void site_records::add_game(const resultdata& game,
-                            const std::vector<int>& numbers, int number) {
+                            const std::vector<int>& numbers, int number,
+                            const std::vector<award_winner>& awards) {
   game_summary summary;
   summary.number = number;
   summary.map = game.mapname;
@@ -91,15 +91,15 @@ void site_records::add_game(const resultdata& game,
       ++server->second;
     }
   }
-  add_awards(game, numbers);
+  add_awards(awards, numbers);
   kills += summary.kills;
   seconds += summary.seconds;
   games.push_back(std::move(summary));
 }
 
-void site_records::add_awards(const resultdata& game,
+void site_records::add_awards(const std::vector<award_winner>& awards,
                               const std::vector<int>& numbers) {
-  for (const award_winner& winner : game_awards(game)) {
+  for (const award_winner& winner : awards) {
     const int number = numbers[static_cast<size_t>(winner.player)];
     if (number < 1) continue;
     std::vector<award_count>& won =

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "stats/awards.h"
 #include "stats/weapons.h"
 
 class resultdata;
@@ -97,9 +98,9 @@ struct map_total {
 class site_records {
  public:
   // Adds an accepted, finished game numbered number; numbers: its
-  // players' run-wide numbers, in its order.
+  // players' run-wide numbers, in its order; awards: its game_awards.
   void add_game(const resultdata& game, const std::vector<int>& numbers,
-                int number);
+                int number, const std::vector<award_winner>& awards);
   // The player's history (numbers start at 1); empty for a number that
   // no game gave.
   const player_history& history(int number) const;
@@ -115,7 +116,8 @@ class site_records {
   int map_index(const std::string& name);
   void add_player(const resultdata& game, int i, int number, int game_number,
                   int place, int map, bool won);
-  void add_awards(const resultdata& game, const std::vector<int>& numbers);
+  void add_awards(const std::vector<award_winner>& awards,
+                  const std::vector<int>& numbers);
   std::unordered_map<std::string, int> map_indexes;
 };
 
