@@ -25,10 +25,11 @@ void write_award_table(outputfile& page,
   for (const award_line& line : lines) {
     const award_definition& award =
         award_table()[static_cast<size_t>(line.winner.award)];
-    page.write("<tr><td class=\"n\">" + text(award.name) +
+    // Names and rules are the table's own plain text, no log text.
+    page.write("<tr><td class=\"n\">" + std::string(award.name) +
                "</td><td class=\"t\">" + line.player_html + "</td><td>" +
                award_value(line.winner) + "</td><td class=\"t rule\">" +
-               text(award.rule) + "</td></tr>\n");
+               std::string(award.rule) + "</td></tr>\n");
   }
   close_table(page);
 }

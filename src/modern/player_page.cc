@@ -211,10 +211,11 @@ void write_awards(outputfile& page, const site_view& view,
     const award_definition& award =
         award_table()[static_cast<size_t>(count.award)];
     const award_winner* all_time = held[static_cast<size_t>(count.award)];
-    page.write("<tr><td class=\"n\">" + text(award.name) + "</td>" +
+    page.write("<tr><td class=\"n\">" + std::string(award.name) + "</td>" +
                td(count.games) +
                td(all_time != nullptr ? award_value(*all_time) : "") +
-               "<td class=\"t rule\">" + text(award.rule) + "</td></tr>\n");
+               "<td class=\"t rule\">" + std::string(award.rule) +
+               "</td></tr>\n");
   }
   close_table(page);
 }

@@ -48,6 +48,8 @@ enum class award_unit { count, seconds, percent };
 // fewer kills; then the player listed first.
 enum class award_tie { fewer_deaths, more_kills, fewer_kills };
 
+// Names and rules are plain ASCII without & < > " ', which the pages
+// write as they are.
 struct award_definition {
   std::string_view name;
   std::string_view rule;  // one line, for the pages, export and man page

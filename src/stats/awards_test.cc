@@ -84,7 +84,8 @@ TEST(awards_test, run_samples_add_counts_and_keep_the_longest_streak) {
   EXPECT_EQ(0xFFFFFFFFu, run.values[measure_kills]);
 }
 
-// The man page and the export's schema name every award of the table.
+// The man page and the export's schema name every award of the table,
+// whose texts the pages need not escape.
 TEST(awards_test, every_award_is_documented) {
   const std::string man = read_file(MORV_SOURCE_DIR "/docs/morv.1");
   const std::string schema = read_file(MORV_SOURCE_DIR "/docs/morv.schema.json");
@@ -93,6 +94,8 @@ TEST(awards_test, every_award_is_documented) {
     const std::string name(award.name);
     EXPECT_NE(std::string::npos, man.find(".B " + name + "\n")) << name;
     EXPECT_NE(std::string::npos, schema.find('"' + name + '"')) << name;
+    const std::string texts = name + std::string(award.rule);
+    EXPECT_EQ(std::string::npos, texts.find_first_of("&<>\"'")) << name;
   }
 }
 

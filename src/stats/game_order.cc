@@ -23,7 +23,10 @@ void reorder_players(resultdata& game, const std::vector<int>& order) {
   if (!moved) return;
   std::vector<player_t> records(game.players.begin(),
                                 game.players.begin() + std::ptrdiff_t(n));
-  for (size_t i = 0; i < n; ++i) game.players[i] = records[size_t(order[i])];
+  // order is a permutation: each copy is read once, so it can be moved.
+  for (size_t i = 0; i < n; ++i) {
+    game.players[i] = std::move(records[size_t(order[i])]);
+  }
   std::vector<uint16_t> counters(n * n);
   for (int w = 0; w < MAX_WEAPONS; ++w) {
     if (!game.weapon_in_matrix(w)) continue;

@@ -126,5 +126,9 @@ void resultdata::note_scores(player_t* killer, player_t* victim, int time) {
   if (victim != nullptr && victim != killer) {
     victim->timeline.note(time, victim->frags());
   }
+  const bool in_teams =
+      (killer != nullptr && is_playing_team(killer->team)) ||
+      (victim != nullptr && is_playing_team(victim->team));
+  if (!in_teams) return;
   for (int t = 1; t <= 2; ++t) teams[t].timeline.note(time, teams[t].score());
 }
