@@ -54,38 +54,36 @@ void close_table(outputfile& page) {
   page.write("</tbody></table></div>\n");
 }
 
-std::string player_link(std::string_view slug, std::string_view name_html,
-                        const char* root) {
+namespace {
+
+// <a href="{root}{folder}/{name}.html">{shown, "?" when empty}</a>
+std::string site_link(const char* root, std::string_view folder,
+                      std::string_view name, std::string_view shown) {
   std::string link = "<a href=\"";
   link += root;
-  link += "players/";
-  link += slug;
+  link += folder;
+  link += '/';
+  link += name;
   link += ".html\">";
-  link += name_html.empty() ? std::string_view("?") : name_html;
+  link += shown.empty() ? std::string_view("?") : shown;
   link += "</a>";
   return link;
 }
 
+}  // namespace
+
+std::string player_link(std::string_view slug, std::string_view name_html,
+                        const char* root) {
+  return site_link(root, "players", slug, name_html);
+}
+
 std::string game_link(int number, std::string_view text, const char* root) {
-  std::string link = "<a href=\"";
-  link += root;
-  link += "games/" + std::to_string(number) + ".html\">";
-  link += text;
-  link += "</a>";
-  return link;
+  return site_link(root, "games", std::to_string(number), text);
 }
 
 std::string map_link(std::string_view slug, std::string_view raw_map,
                      const char* root) {
-  std::string link = "<a href=\"";
-  link += root;
-  link += "maps/";
-  link += slug;
-  link += ".html\">";
-  const std::string shown = text(raw_map);
-  link += shown.empty() ? "?" : shown;
-  link += "</a>";
-  return link;
+  return site_link(root, "maps", slug, text(raw_map));
 }
 
 }  // namespace modern
