@@ -12,14 +12,15 @@ std::string award_value(const award_winner& winner) {
   switch (award.unit) {
     case award_unit::seconds:
       return clock_time(static_cast<long long>(winner.value));
-    case award_unit::percent: return fixed(winner.value, 1) + " %";
-    case award_unit::count: break;
+    case award_unit::percent:
+      return fixed(winner.value, 1) + " %";
+    case award_unit::count:
+      break;
   }
   return std::to_string(static_cast<long long>(winner.value));
 }
 
-void write_award_table(outputfile& page,
-                       const std::vector<award_line>& lines) {
+void write_award_table(outputfile& page, const std::vector<award_line>& lines) {
   if (lines.empty()) return;
   open_table(page, {"Award", "Player", "Value", "Rule"}, "awards");
   for (const award_line& line : lines) {

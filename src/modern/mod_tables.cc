@@ -18,15 +18,17 @@ struct count_column {
   const char* label;
 };
 constexpr count_column COUNT_COLUMNS[] = {
-    {flag_takes, "Flag takes"},      {flag_captures, "Captures"},
-    {flag_returns, "Returns"},       {flag_drops, "Drops"},
-    {flag_carrier_kills, "Carrier kills"}, {assists, "Assists"},
+    {flag_takes, "Flag takes"},
+    {flag_captures, "Captures"},
+    {flag_returns, "Returns"},
+    {flag_drops, "Drops"},
+    {flag_carrier_kills, "Carrier kills"},
+    {assists, "Assists"},
     {round_wins, "Round wins"},
 };
 
 std::string tile(std::string_view label, const std::string& value) {
-  return "<div><dt>" + std::string(label) + "</dt><dd>" + value +
-         "</dd></div>";
+  return "<div><dt>" + std::string(label) + "</dt><dd>" + value + "</dd></div>";
 }
 
 std::string name_cell(const resultdata& game, int i,
@@ -58,8 +60,9 @@ void write_objectives(outputfile& page, const resultdata& game,
   const bool score = mod.has(server_score);
   const bool awarded = mod.has(awards);
   if (columns.empty() && !fastest && !score && !awarded) return;
-  std::string head = "<h2>Objectives</h2>\n<div class=\"scroll\"><table>"
-                     "<thead><tr><th class=\"n\" scope=\"col\">Player</th>";
+  std::string head =
+      "<h2>Objectives</h2>\n<div class=\"scroll\"><table>"
+      "<thead><tr><th class=\"n\" scope=\"col\">Player</th>";
   for (const count_column* column : columns) {
     head += "<th scope=\"col\">" + std::string(column->label) + "</th>";
   }
@@ -71,9 +74,10 @@ void write_objectives(outputfile& page, const resultdata& game,
     const player_mod_figures& figures = game.get_player(i).mod;
     std::string row = name_cell(game, i, slugs);
     for (const count_column* column : columns) {
-      row += "<td>" +
-             std::to_string(figures.counts[static_cast<size_t>(column->figure)]) +
-             "</td>";
+      row +=
+          "<td>" +
+          std::to_string(figures.counts[static_cast<size_t>(column->figure)]) +
+          "</td>";
     }
     if (fastest) {
       row += "<td>" +

@@ -63,7 +63,8 @@ chart_frame frame_of(const resultdata& game,
   for (const chart_line& line : lines) {
     if (line.timeline->changes() == 0) continue;
     const auto& points = line.timeline->points();
-    const score_point first = points.empty() ? line.timeline->last() : points[0];
+    const score_point first =
+        points.empty() ? line.timeline->last() : points[0];
     frame.start = std::min<int64_t>(frame.start, first.time);
     frame.end = std::max<int64_t>(frame.end, line.timeline->last().time);
     for (const score_point& point : points) {
@@ -76,8 +77,8 @@ chart_frame frame_of(const resultdata& game,
   if (game.init_time >= 0) {
     frame.start = std::min<int64_t>(frame.start, game.init_time);
     if (game.duration >= 0) {
-      frame.end = std::max<int64_t>(frame.end,
-                                    int64_t{game.init_time} + game.duration);
+      frame.end =
+          std::max<int64_t>(frame.end, int64_t{game.init_time} + game.duration);
     }
   }
   if (frame.end <= frame.start) frame.end = frame.start + 1;
@@ -99,7 +100,8 @@ int64_t tick_step(int64_t span, std::initializer_list<int64_t> steps) {
 std::string axes(const chart_frame& frame) {
   std::string grid = "<path class=\"grid\" d=\"";
   std::string labels;
-  const int64_t score_step = tick_step(frame.high - frame.low, {1, 2, 5, 10, 20, 50, 100});
+  const int64_t score_step =
+      tick_step(frame.high - frame.low, {1, 2, 5, 10, 20, 50, 100});
   for (int64_t s = frame.low / score_step * score_step; s <= frame.high;
        s += score_step) {
     if (s < frame.low) continue;
@@ -110,8 +112,8 @@ std::string axes(const chart_frame& frame) {
               "\" dy=\"4\" text-anchor=\"end\">" + std::to_string(s) +
               "</text>";
   }
-  const int64_t time_step = tick_step(frame.end - frame.start,
-                                     {10, 30, 60, 120, 300, 600, 900, 1800, 3600});
+  const int64_t time_step = tick_step(
+      frame.end - frame.start, {10, 30, 60, 120, 300, 600, 900, 1800, 3600});
   for (int64_t t = 0; frame.start + t <= frame.end; t += time_step) {
     labels += "<text x=\"" + std::to_string(frame.x(frame.start + t)) +
               "\" y=\"" + std::to_string(HEIGHT - 8) +
@@ -164,8 +166,7 @@ std::string score_chart(const resultdata& game) {
   std::string html = "<h2>Frags over time</h2>\n";
   if (static_cast<size_t>(game.num_players) > lines.size() && !game.teamgame) {
     html += "<p class=\"sub\">The " + std::to_string(lines.size()) +
-            " best of " + std::to_string(game.num_players) +
-            " players.</p>\n";
+            " best of " + std::to_string(game.num_players) + " players.</p>\n";
   }
   html += "<svg class=\"chart score\" viewBox=\"0 0 " + std::to_string(WIDTH) +
           " " + std::to_string(HEIGHT) +

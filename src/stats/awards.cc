@@ -135,8 +135,10 @@ bool beats(const award_definition& award, double x, const award_sample& a,
   switch (award.tie) {
     case fewer_deaths:
       return a.values[measure_deaths] < b.values[measure_deaths];
-    case more_kills: return kills_a > kills_b;
-    case fewer_kills: return kills_a < kills_b;
+    case more_kills:
+      return kills_a > kills_b;
+    case fewer_kills:
+      return kills_a < kills_b;
   }
   return false;
 }
@@ -152,15 +154,6 @@ void award_sample::add(const award_sample& game) {
 }
 
 std::span<const award_definition> award_table() { return AWARDS; }
-
-std::string_view tie_break_text(award_tie tie) {
-  switch (tie) {
-    case fewer_deaths: return "fewer deaths";
-    case more_kills: return "more kills";
-    case fewer_kills: return "fewer kills";
-  }
-  return "";
-}
 
 std::vector<award_winner> choose_award_winners(
     const std::vector<award_sample>& samples, uint32_t provided) {

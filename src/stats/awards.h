@@ -65,7 +65,6 @@ struct award_definition {
 
 // Every award, in the order the pages and the export list them.
 std::span<const award_definition> award_table();
-std::string_view tie_break_text(award_tie tie);
 
 struct award_winner {
   int award;  // index into award_table()

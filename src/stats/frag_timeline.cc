@@ -9,7 +9,8 @@ void frag_timeline::note(int time, int score) {
     // The kept points are the changes stride, 2 stride, ...: those at
     // even multiples of it stay.
     size_t to = 0;
-    for (size_t from = 1; from < kept.size(); from += 2) kept[to++] = kept[from];
+    for (size_t from = 1; from < kept.size(); from += 2)
+      kept[to++] = kept[from];
     kept.resize(to);
     stride *= 2;
     if (change_count % stride != 0) return;

@@ -8,7 +8,7 @@
 #include <vector>
 
 struct score_point {
-  int32_t time = 0;   // seconds, as the log's time stamps give them
+  int32_t time = 0;  // seconds, as the log's time stamps give them
   int32_t score = 0;
 };
 
