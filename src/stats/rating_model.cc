@@ -12,6 +12,9 @@ namespace {
 // spreads of skill far beyond any real one (300 c, with c > 5 beta).
 constexpr double MIN_EXPONENT = -300.0;
 
+// The least presence counted, so that its logarithm stays finite.
+constexpr double MIN_PRESENCE = 1e-6;
+
 }  // namespace
 
 weng_lin::weng_lin(const rating_params& params) : params(params) {}
@@ -27,6 +30,7 @@ void weng_lin::sum_groups(std::span<const rated_player> players,
     const double sigma = player.belief.sigma;
     group.mu += player.belief.mu;
     group.sigma_sq += sigma * sigma + player.weight * tau_sq;
+    group.presence = ++group.players == 1 ? player.weight : 1.0;
   }
   for (size_t i = 0; i < groups.size(); ++i) groups[i].rank = group_ranks[i];
 }
@@ -39,7 +43,8 @@ void weng_lin::sum_groups(std::span<const rated_player> players,
 // reference implementation's default). The A_q tied groups of a rank
 // share S_q, so per rank the sums reduce to e_i / S and (e_i / S)²; with
 // the groups in rank order, U = sum 1 / S and V = sum 1 / S² run along
-// the ranks, and Omega_i and Delta_i take O(1) each.
+// the ranks, and Omega_i and Delta_i take O(1) each. A group's strength
+// e_i is presence_i exp(mu_i / c) (see rated_player).
 void weng_lin::compute_terms(double c) {
   order.resize(groups.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
@@ -48,11 +53,15 @@ void weng_lin::compute_terms(double c) {
     const double rb = groups[static_cast<size_t>(b)].rank;
     return ra < rb || (ra == rb && a < b);
   });
-  double top = groups[0].mu;
-  for (const group_terms& group : groups) top = std::max(top, group.mu);
+  // exponent of group i: mu_i / c + log(presence_i)
+  for (group_terms& group : groups) {
+    group.e = group.mu / c + std::log(std::max(group.presence, MIN_PRESENCE));
+  }
+  double top = groups[0].e;
+  for (const group_terms& group : groups) top = std::max(top, group.e);
   double total = 0;
   for (group_terms& group : groups) {
-    group.e = std::exp(std::max((group.mu - top) / c, MIN_EXPONENT));
+    group.e = std::exp(std::max(group.e - top, MIN_EXPONENT));
     total += group.e;
   }
   double u = 0, v = 0;
@@ -83,8 +92,8 @@ void weng_lin::compute_terms(double c) {
 
 // Each player j of group i, with weight w and this game's variance
 // sigma'²_ij = sigma²_ij + w tau²:
-//   mu_ij      <- mu_ij + w (sigma'²_ij / sigma²_i) Omega_i
-//   sigma²_ij  <- sigma'²_ij max(1 - w (sigma'²_ij / sigma²_i) Delta_i, kappa)
+//   mu_ij      <- mu_ij + √w (sigma'²_ij / sigma²_i) Omega_i
+//   sigma²_ij  <- sigma'²_ij max(1 - √w (sigma'²_ij / sigma²_i) Delta_i, kappa)
 void weng_lin::rate(std::span<rated_player> players,
                     std::span<const double> group_ranks) {
   if (group_ranks.size() < 2) return;
@@ -101,7 +110,7 @@ void weng_lin::rate(std::span<rated_player> players,
     const group_terms& group = groups[static_cast<size_t>(player.group)];
     skill& belief = player.belief;
     const double variance = belief.sigma * belief.sigma + player.weight * tau_sq;
-    const double share = player.weight * variance / group.sigma_sq;
+    const double share = std::sqrt(player.weight) * variance / group.sigma_sq;
     belief.mu += share * group.omega;
     belief.sigma = std::sqrt(variance) *
                    std::sqrt(std::max(1.0 - share * group.delta, params.kappa));

@@ -31,11 +31,19 @@ struct skill {
 
 // One player of a game to be rated: the belief (updated in place), the
 // group (team) played in, and the weight of the game for this player, in
-// 0 to 1 (the share of the game played). Weight 1 is the plain update;
-// weight w scales the player's own change (the variance's growth by tau²
-// and both terms of the update) by w, so weight 0 changes nothing and the
-// effect grows with the weight. The other players see a player's weight
-// only in the drift w tau² that it adds to its group's variance.
+// 0 to 1 (the share of the game played). Weight 1 is the plain update.
+// Weight w does two things:
+//  - A group of one player w < 1 was in the game for that share of it, so
+//    it is expected to score that share of what it would have scored in
+//    the whole game: its strength exp(mu_i / c) counts w times. Without
+//    this, whoever joined late would lose to everyone for lack of time.
+//    (A team is in the game throughout, whoever of it played.)
+//  - The player's own change is scaled: the variance's growth by w tau²,
+//    both terms of the update by the square root of w (which predicted
+//    better than w on the synthetic leagues and no worse on real logs).
+// So weight 0 changes nothing and the effect grows with the weight. The
+// other players see a player's weight in the drift w tau² that it adds to
+// its group's variance and in the group's strength.
 struct rated_player {
   skill belief;
   int group;
@@ -64,7 +72,9 @@ class weng_lin {
     double mu = 0;        // mu_i: sum of its players' means
     double sigma_sq = 0;  // sigma²_i: sum of its players' variances
     double rank = 0;
-    double e = 0;         // exp(mu_i / c), scaled
+    double presence = 1;  // the share of the game the group was there
+    int players = 0;
+    double e = 0;         // presence exp(mu_i / c), scaled
     double omega = 0;     // Omega_i
     double delta = 0;     // Delta_i
   };

@@ -91,4 +91,22 @@ TEST(rating_model_test, weight_scales_a_players_change) {
   }
 }
 
+// Three equal players alone; the last has weight 0.5 and the given rank.
+double change_of_part_timer(double weight, double rank) {
+  std::vector<rated_player> players = {
+      {{25, 5}, 0, 1}, {{25, 5}, 1, 1}, {{25, 5}, 2, weight}};
+  const std::vector<double> ranks = {2, 2.5, rank};
+  weng_lin().rate(players, ranks);
+  return players[2].belief.mu - 25;
+}
+
+TEST(rating_model_test, a_player_alone_counts_by_the_time_played) {
+  // Who played half the game is expected to score less: finishing last
+  // costs less, and winning gains more, than the scaled change alone.
+  const double half = std::sqrt(0.5);
+  EXPECT_GT(change_of_part_timer(0.5, 3), half * change_of_part_timer(1, 3));
+  EXPECT_GT(change_of_part_timer(0.5, 1), half * change_of_part_timer(1, 1));
+  EXPECT_LT(change_of_part_timer(0.5, 3), 0);
+}
+
 }  // namespace
