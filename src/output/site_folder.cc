@@ -134,10 +134,11 @@ void site_folder::publish() {
   const int folder = parent.descriptor();
   struct stat old;
   const bool exists = ::fstatat(folder, name.c_str(), &old, 0) == 0;
-  if (exists) {
-    ::fchmodat(folder, temporary_name.c_str(), old.st_mode & 07777, 0);
-  } else {
-    ::fchmodat(folder, temporary_name.c_str(), 0755, 0);
+  // The new folder takes the old one's permissions (a fresh one 0755), so
+  // that the web server can read what replaces what it could read.
+  const mode_t mode = exists ? (old.st_mode & 07777) : 0755;
+  if (::fchmodat(folder, temporary_name.c_str(), mode, 0) != 0) {
+    fatal_error("Couldn't write %s", path.c_str());
   }
   if (exists && ::renameat2(folder, temporary_name.c_str(), folder,
                             name.c_str(), RENAME_EXCHANGE) == 0) {
