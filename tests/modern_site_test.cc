@@ -27,6 +27,9 @@ const char* const HOSTILE_LOG =
     "  0:13 Kill: 3 4 1: x\n  0:14 Kill: 4 0 3: x\n"
     "  0:50 Award: 1 2: x gained the <script>a award!\n"
     "  0:59 Weapon_Stats: 0 <script>w:10:1:0:0\n"
+    "  0:20 say: <script>alert(1)</script>: <img src=y>\"&'\x01 J\xfcrgen "
+    "^1<b>x\n"
+    "  0:21 sayteam: ^1<b>host: team only\n"
     "  1:00 ShutdownGame:\n";
 
 // Problems of one page: its frame, raw markup, inline script or style,
@@ -89,9 +92,50 @@ TEST_F(modern_site_test, hostile_run_gives_a_sound_escaped_site) {
         "<span class=\"c1\">&lt;b&gt;</span><span class=\"c2\">&quot;red&quot;"
         "&amp;&#39;</span>",
         "../../etc/J\xc3\xbcrgen\xef\xbf\xbd", "&lt;script&gt;&quot;map",
-        "&lt;script&gt;w</th>", "&lt;script&gt;a 1", "<h2>Frags over time"}) {
+        "&lt;script&gt;w</th>", "&lt;script&gt;a 1", "<h2>Frags over time",
+        "alert(1)&lt;/script&gt;</a>: &lt;img src=y&gt;&quot;&amp;&#39;"
+        "\xef\xbf\xbd J\xc3\xbcrgen <span class=\"c1\">&lt;b&gt;x</span>"}) {
     EXPECT_NE(std::string::npos, game.find(shown)) << shown;
   }
+  EXPECT_EQ(std::string::npos, game.find("team only"));
+}
+
+// A game page shows the chat read with its game (warm-up chat before its
+// start), cut after the first 500 lines; the classic chat log and console
+// stay as they are without the modern site.
+TEST_F(modern_site_test, game_page_shows_its_own_chat_bounded) {
+  const std::string players =
+      "  0:05 ClientUserinfoChanged: 0 n\\Alice\\t\\0\n"
+      "  0:05 ClientUserinfoChanged: 1 n\\Bob\\t\\0\n"
+      "  0:06 Kill: 0 1 10: x\n  0:07 Kill: 1 0 10: x\n";
+  std::string log = "  0:00 say: early: before the start\n"
+                    "  0:05 InitGame: \\mapname\\q3dm1\n" + players +
+                    "  0:30 say: Alice: hello ^2there\n";
+  for (int i = 0; i < 600; ++i) log += "  0:40 say: Bob: flood\n";
+  log += "  1:00 ShutdownGame:\n  0:00 InitGame: \\mapname\\q3dm2\n" +
+         players + "  0:10 say: Bob: next game\n  1:00 ShutdownGame:\n";
+  write_file("chat.log", log);
+  write_file("morv.cfg", "output_directory \"site\"\n");
+  const run_result classic = run_morv(folder, "chat.log -l");
+  const std::string chat_log = read_file("site/chat.htm");
+  const run_result both = run_morv(folder, "chat.log -l --site=new");
+  ASSERT_EQ(0, both.status);
+  EXPECT_EQ(chat_log, read_file("site/chat.htm"));
+  EXPECT_EQ(mask_volatile(classic.output),
+            mask_volatile(std::regex_replace(
+                both.output, std::regex("\nWrote the site new .*"), "")));
+  const std::string first = read_file("new/games/1.html");
+  for (const char* shown :
+       {"<li><span class=\"at\">\xe2\x88\x92" "0:05</span><span>early: before "
+        "the start</span></li>\n<li><span class=\"at\">0:25</span><span><a "
+        "href=\"../players/alice.html\">Alice</a>: hello <span "
+        "class=\"c2\">there</span></span></li>",
+        "<p class=\"sub\">… 102 more lines not shown.</p>"}) {
+    EXPECT_NE(std::string::npos, first.find(shown)) << shown;
+  }
+  EXPECT_EQ(std::string::npos, first.find("next game"));
+  EXPECT_NE(std::string::npos, read_file("new/games/2.html").find(
+                                   "</a>: next game</span>"));
 }
 
 TEST_F(modern_site_test, a_foreign_folder_is_refused_and_kept) {

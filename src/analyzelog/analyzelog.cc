@@ -113,16 +113,19 @@ int analyzelog::read_time(const char* text) {
 }
 
 int analyzelog::read_time(std::string_view text) {
+  last_time = time_in_seconds(text);
+  return last_time;
+}
+
+int analyzelog::time_in_seconds(std::string_view text) {
   const int64_t leading = diverse::string_to_int(text);
   const size_t colon = text.find(':');
   if (colon == std::string_view::npos) {
     const bool in_seconds = text.find('.') != std::string_view::npos;
-    last_time = diverse::saturate_int32(in_seconds ? leading : leading * 60);
-    return last_time;
+    return diverse::saturate_int32(in_seconds ? leading : leading * 60);
   }
   const int64_t seconds = diverse::string_to_int(text.substr(colon + 1));
-  last_time = diverse::saturate_int32(leading * 60 + seconds);
-  return last_time;
+  return diverse::saturate_int32(leading * 60 + seconds);
 }
 
 int analyzelog::parse_line(const char* line) {

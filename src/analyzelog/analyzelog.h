@@ -67,6 +67,8 @@ class analyzelog {
   // the result in last_time and returns it.
   int read_time(const char* text);
   int read_time(std::string_view text);
+  // read_time's value, without storing it.
+  static int time_in_seconds(std::string_view text);
 
   bool& ignore_events;
   chat_log& chatfile;

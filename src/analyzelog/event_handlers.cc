@@ -172,15 +172,22 @@ int analyzelog::handle_disconnect() {
   return 0;
 }
 
-// The message keeps the colon that ended the name.
+// The message keeps the colon that ended the name. The line's time is
+// read aside: last_time stays the time of the last line that counts.
 int analyzelog::handle_say() {
   std::string_view name = next_view(':');
   std::string_view message = next_view('\n');
-  if (!config.write_chatlog || !chatfile.is_open()) return 0;
+  const bool to_chat_log = config.write_chatlog && chatfile.is_open();
+  if (!to_chat_log && !result.keep_chat) return 0;
   int found = result.find_player(name);
   bool spectator =
       found >= 0 && result.get_player(found).team == resultdata::SPECTATOR;
-  chatfile.write_line(name, message, result.gametype == 1 && spectator);
+  const bool spectator_form = result.gametype == 1 && spectator;
+  if (to_chat_log) chatfile.write_line(name, message, spectator_form);
+  if (result.keep_chat) {
+    result.chat.add(time_in_seconds(time_token), name, message,
+                    spectator_form);
+  }
   return 0;
 }
 

@@ -65,6 +65,10 @@ ul.plain{padding-left:1.2rem}
 td.rule{white-space:normal;min-width:18rem;text-align:left;color:var(--muted)}
 .awards th:nth-child(2),.awards th:last-child,.won th:last-child{text-align:left}
 td small{color:var(--muted)}
+.chat{list-style:none;padding:0;margin:.5rem 0;max-width:52rem}
+.chat li{display:grid;grid-template-columns:3.6rem minmax(0,1fr);gap:.5rem;padding:.2rem 0;border-bottom:1px solid var(--line)}
+.chat .at,.chat small{color:var(--muted);font-variant-numeric:tabular-nums}
+.chat .at{text-align:right}
 )css";
 
 // The search box (the index inserted on first use) and sortable tables.

@@ -1,5 +1,5 @@
 // One game: its heading, scoreboard, the mods' figures, score chart,
-// awards, kill matrix, weapons and pickups.
+// awards, kill matrix, weapons, pickups and chat.
 #include "modern/game_page.h"
 
 #include <unistd.h>
@@ -8,6 +8,7 @@
 
 #include "config/configdata.h"
 #include "modern/award_html.h"
+#include "modern/chat_section.h"
 #include "modern/html.h"
 #include "modern/mod_tables.h"
 #include "modern/page.h"
@@ -270,6 +271,7 @@ outputfile::save_result write_game_page(const resultdata& game,
   write_matrix(page, game, context);
   write_weapons(page, game, context);
   write_pickups(page, game, context);
+  page.write(chat_section(game, context.slugs));
   write_prev_next(page, context);
   write_foot(page);
   page.close();

@@ -1,6 +1,7 @@
 // Escaping and colouring log text for the modern site.
 #include "modern/html.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -41,10 +42,22 @@ void append_utf8(std::string& out, std::string_view text) {
   }
 }
 
+// Log text as UTF-8, as json_text reads it; ASCII, most log text, is
+// UTF-8 as it stands and is not copied. decoded holds the text otherwise.
+std::string_view as_utf8(std::string_view raw, std::string& decoded) {
+  const bool ascii = std::all_of(raw.begin(), raw.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  });
+  if (ascii) return raw;
+  decoded = json_text(raw);
+  return decoded;
+}
+
 }  // namespace
 
 void append_text(std::string& out, std::string_view raw) {
-  append_utf8(out, json_text(raw));
+  std::string decoded;
+  append_utf8(out, as_utf8(raw, decoded));
 }
 
 std::string text(std::string_view raw) {
@@ -56,8 +69,8 @@ std::string text(std::string_view raw) {
 // The codes are read as json_plain_text reads them, so the shown name is
 // the exported plain name with colours.
 std::string name_html(std::string_view raw) {
-  const std::string utf8 = json_text(raw);
-  const std::string_view name = utf8;
+  std::string decoded;
+  const std::string_view name = as_utf8(raw, decoded);
   std::string out;
   int open = 7;   // the colour of the open span; 7 for none
   int wanted = 7;

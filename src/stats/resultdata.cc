@@ -19,6 +19,7 @@ size_t matrix_size(int capacity) {
 resultdata::resultdata(const configdata& config)
     : config(config),
       keep_timelines(!config.site_directory.empty()),
+      keep_chat(!config.site_directory.empty()),
       kill_matrix(matrix_size(INITIAL_CAPACITY), 0),
       players(MAX_PLAYERS) {
   weapon_set = &config.weaponnames;
@@ -47,6 +48,7 @@ void resultdata::reset() {
   duration = -1;
   for (std::string& text : weapon_texts) text.clear();
   mod = {};
+  chat.clear();
   // Only the records and the matrix corner that the players since the
   // last reset used can hold anything; the rest is still clear. Clearing
   // all of a 512-player matrix for every game would cost 20 MB of writes.
@@ -74,6 +76,7 @@ void resultdata::reset() {
 resultdata::resultdata(const configdata& config, int players)
     : config(config),
       keep_timelines(false),
+      keep_chat(false),
       players(static_cast<size_t>(players)) {
   empty_client_table();
 }
@@ -98,6 +101,7 @@ std::unique_ptr<resultdata> resultdata::copy_of_finished(
   copy->teams = game.teams;
   copy->running = game.running;
   copy->rated_pool = game.rated_pool;
+  copy->chat = game.chat;
   static_cast<game_settings&>(*copy) = game;
   return copy;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/configdata.h"
+#include "stats/game_chat.h"
 #include "stats/mod_figures.h"
 #include "stats/player_t.h"
 #include "stats/weapons.h"
@@ -219,6 +220,10 @@ class resultdata : public game_settings {
   // Each player's and team's running score is noted (for the modern
   // site's score chart) only when a run writes that site.
   const bool keep_timelines;
+  // The game's public chat for its modern page, kept by the log reader
+  // only when a run writes that site; reset empties it.
+  const bool keep_chat;
+  game_chat chat;
   bool round_paused = false;  // between pause_round and open_round
   // Weapon numbers without a slot warned about: the driver shares one set
   // among the records of a run.
