@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/configdata.h"
+#include "diverse/text_format.h"
 #include "modern/award_html.h"
 #include "modern/chat_section.h"
 #include "modern/html.h"
@@ -32,7 +33,7 @@ const char* team_label(int code) {
 
 void cell(std::string& row, long long value) {
   row += "<td>";
-  row += std::to_string(value);
+  append_decimal(row, value);
   row += "</td>";
 }
 
@@ -63,18 +64,30 @@ void write_prev_next(outputfile& page, const game_page_context& context) {
   page.write(links + "</p>\n");
 }
 
+// Each player's name as a link to the player's page, in the game's order:
+// every table of the page names the players.
+std::vector<std::string> player_links(const resultdata& game,
+                                      const game_page_context& context) {
+  std::vector<std::string> links;
+  links.reserve(static_cast<size_t>(game.num_players));
+  for (int i = 0; i < game.num_players; ++i) {
+    links.push_back(player_link(context.slugs[static_cast<size_t>(i)],
+                                name_html(game.get_player(i).name), ROOT));
+  }
+  return links;
+}
+
 void write_scoreboard(outputfile& page, const resultdata& game,
-                      const game_page_context& context) {
+                      const std::vector<std::string>& links) {
   page.write("<h2>Scoreboard</h2>\n");
   open_table(page, {"Player", "#", "Team", "Frags", "Kills", "Deaths",
                     "Suicides", "World", "Team kills", "Eff", "Streak", "Time",
                     "Ping"});
   for (int i = 0; i < game.num_players; ++i) {
     const player_t& player = game.get_player(i);
-    std::string row = "<tr><td class=\"n\">" +
-                      player_link(context.slugs[static_cast<size_t>(i)],
-                                  name_html(player.name), ROOT) +
-                      "</td>";
+    std::string row = "<tr><td class=\"n\">";
+    row += links[static_cast<size_t>(i)];
+    row += "</td>";
     cell(row, i + 1);
     row += "<td class=\"t\">";
     row += team_label(player.team);
@@ -99,7 +112,7 @@ void write_scoreboard(outputfile& page, const resultdata& game,
 
 // One matrix over all weapons: the per-weapon ones stay in the export.
 void write_matrix(outputfile& page, const resultdata& game,
-                  const game_page_context& context) {
+                  const std::vector<std::string>& links) {
   const int n = game.num_players;
   page.write("<h2>Kill matrix</h2>\n<p class=\"sub\">Kills of each row's "
              "player on each column's player (numbered as in the "
@@ -111,9 +124,7 @@ void write_matrix(outputfile& page, const resultdata& game,
   page.write(row + "</tr></thead><tbody>\n");
   for (int k = 0; k < n; ++k) {
     row = "<tr><td class=\"n\">" + std::to_string(k + 1) + " " +
-          player_link(context.slugs[static_cast<size_t>(k)],
-                      name_html(game.get_player(k).name), ROOT) +
-          "</td>";
+          links[static_cast<size_t>(k)] + "</td>";
     for (int v = 0; v < n; ++v) {
       const int kills = game.get_kills(k, v, 0);
       if (kills == 0) {
@@ -121,7 +132,8 @@ void write_matrix(outputfile& page, const resultdata& game,
         continue;
       }
       row += k == v ? "<td class=\"self\">" : "<td>";
-      row += std::to_string(kills) + "</td>";
+      append_decimal(row, kills);
+      row += "</td>";
     }
     page.write(row + "</tr>\n");
   }
@@ -129,7 +141,8 @@ void write_matrix(outputfile& page, const resultdata& game,
 }
 
 void write_weapons(outputfile& page, const resultdata& game,
-                   const game_page_context& context) {
+                   const game_page_context& context,
+                   const std::vector<std::string>& links) {
   std::vector<int> used;
   for (int w = 1; w < MAX_WEAPONS; ++w) {
     bool any = false;
@@ -150,13 +163,13 @@ void write_weapons(outputfile& page, const resultdata& game,
   page.write(row + "</tr></thead><tbody>\n");
   for (int i = 0; i < game.num_players; ++i) {
     const player_t& player = game.get_player(i);
-    row = "<tr><td class=\"n\">" +
-          player_link(context.slugs[static_cast<size_t>(i)],
-                      name_html(player.name), ROOT) +
-          "</td>";
+    row = "<tr><td class=\"n\">" + links[static_cast<size_t>(i)] + "</td>";
     for (int w : used) {
-      row += "<td>" + std::to_string(player.kills[w]) + " / " +
-             std::to_string(player.killed[w]) + "</td>";
+      row += "<td>";
+      append_decimal(row, player.kills[w]);
+      row += " / ";
+      append_decimal(row, player.killed[w]);
+      row += "</td>";
     }
     page.write(row + "</tr>\n");
   }
@@ -195,7 +208,7 @@ int pickups(const player_t& player, const pickup_column& column) {
 }
 
 void write_pickups(outputfile& page, const resultdata& game,
-                   const game_page_context& context) {
+                   const std::vector<std::string>& links) {
   std::vector<const pickup_column*> used;
   for (const pickup_column& column : PICKUPS) {
     bool any = false;
@@ -213,10 +226,7 @@ void write_pickups(outputfile& page, const resultdata& game,
   }
   page.write(row + "</tr></thead><tbody>\n");
   for (int i = 0; i < game.num_players; ++i) {
-    row = "<tr><td class=\"n\">" +
-          player_link(context.slugs[static_cast<size_t>(i)],
-                      name_html(game.get_player(i).name), ROOT) +
-          "</td>";
+    row = "<tr><td class=\"n\">" + links[static_cast<size_t>(i)] + "</td>";
     for (const pickup_column* column : used) {
       cell(row, pickups(game.get_player(i), *column));
     }
@@ -225,14 +235,11 @@ void write_pickups(outputfile& page, const resultdata& game,
   close_table(page);
 }
 
-void write_awards(outputfile& page, const resultdata& game,
-                  const game_page_context& context) {
+void write_awards(outputfile& page, const game_page_context& context,
+                  const std::vector<std::string>& links) {
   std::vector<award_line> lines;
   for (const award_winner& winner : context.awards) {
-    const size_t at = static_cast<size_t>(winner.player);
-    lines.push_back({winner, player_link(context.slugs[at],
-                                         name_html(game.get_player(winner.player).name),
-                                         ROOT)});
+    lines.push_back({winner, links[static_cast<size_t>(winner.player)]});
   }
   if (lines.empty()) return;
   page.write("<h2>Awards</h2>\n");
@@ -264,13 +271,14 @@ outputfile::save_result write_game_page(const resultdata& game,
              ROOT);
   write_heading(page, game, context);
   write_prev_next(page, context);
-  write_scoreboard(page, game, context);
-  write_mod_tables(page, game, context.slugs);
+  const std::vector<std::string> links = player_links(game, context);
+  write_scoreboard(page, game, links);
+  write_mod_tables(page, game, links);
   page.write(score_chart(game));
-  write_awards(page, game, context);
-  write_matrix(page, game, context);
-  write_weapons(page, game, context);
-  write_pickups(page, game, context);
+  write_awards(page, context, links);
+  write_matrix(page, game, links);
+  write_weapons(page, game, context, links);
+  write_pickups(page, game, links);
   page.write(chat_section(game, context.slugs));
   write_prev_next(page, context);
   write_foot(page);

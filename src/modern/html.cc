@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "diverse/text_format.h"
 #include "output/json_text.h"
 
 namespace modern {
@@ -104,22 +104,33 @@ std::string plain_name(std::string_view raw) { return json_plain_text(raw); }
 
 std::string fixed(double value, int decimals) {
   if (!std::isfinite(value)) return "-";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
+  char digits[FIXED_TEXT_ROOM];
+  return std::string(digits, format_fixed(digits, value, decimals));
 }
+
+namespace {
+
+// Two digits, with a leading zero.
+void append_two_digits(std::string& out, long long value) {
+  out += static_cast<char>('0' + value / 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+}  // namespace
 
 std::string clock_time(long long seconds) {
   if (seconds < 0) seconds = 0;
-  char buffer[48];
+  std::string out;
   if (seconds >= 3600) {
-    std::snprintf(buffer, sizeof buffer, "%lld:%02lld:%02lld", seconds / 3600,
-                  seconds / 60 % 60, seconds % 60);
+    append_decimal(out, seconds / 3600);
+    out += ':';
+    append_two_digits(out, seconds / 60 % 60);
   } else {
-    std::snprintf(buffer, sizeof buffer, "%lld:%02lld", seconds / 60,
-                  seconds % 60);
+    append_decimal(out, seconds / 60);
   }
-  return buffer;
+  out += ':';
+  append_two_digits(out, seconds % 60);
+  return out;
 }
 
 std::string date_text(std::string_view started) {

@@ -11,8 +11,6 @@
 namespace modern {
 namespace {
 
-constexpr const char* ROOT = "../";
-
 struct count_column {
   mod_figure figure;
   const char* label;
@@ -31,12 +29,8 @@ std::string tile(std::string_view label, const std::string& value) {
   return "<div><dt>" + std::string(label) + "</dt><dd>" + value + "</dd></div>";
 }
 
-std::string name_cell(const resultdata& game, int i,
-                      const std::vector<std::string>& slugs) {
-  return "<tr><td class=\"n\">" +
-         player_link(slugs[static_cast<size_t>(i)],
-                     name_html(game.get_player(i).name), ROOT) +
-         "</td>";
+std::string name_cell(int i, const std::vector<std::string>& links) {
+  return "<tr><td class=\"n\">" + links[static_cast<size_t>(i)] + "</td>";
 }
 
 // "impressive 2, excellent 1": the server's awards, names from the log.
@@ -50,7 +44,7 @@ std::string server_awards(const player_mod_figures& figures) {
 }
 
 void write_objectives(outputfile& page, const resultdata& game,
-                      const std::vector<std::string>& slugs) {
+                      const std::vector<std::string>& links) {
   const game_mod_figures& mod = game.mod;
   std::vector<const count_column*> columns;
   for (const count_column& column : COUNT_COLUMNS) {
@@ -72,7 +66,7 @@ void write_objectives(outputfile& page, const resultdata& game,
   page.write(head + "</tr></thead><tbody>\n");
   for (int i = 0; i < game.num_players; ++i) {
     const player_mod_figures& figures = game.get_player(i).mod;
-    std::string row = name_cell(game, i, slugs);
+    std::string row = name_cell(i, links);
     for (const count_column* column : columns) {
       row +=
           "<td>" +
@@ -123,7 +117,7 @@ std::string accuracy_cell(const player_mod_figures& figures,
 }
 
 void write_accuracy(outputfile& page, const resultdata& game,
-                    const std::vector<std::string>& slugs) {
+                    const std::vector<std::string>& links) {
   if (!game.mod.has(hits)) return;
   const std::vector<std::string_view> weapons = accuracy_weapons(game);
   if (weapons.empty()) return;
@@ -140,7 +134,7 @@ void write_accuracy(outputfile& page, const resultdata& game,
   }
   page.write(head + "</tr></thead><tbody>\n");
   for (int i = 0; i < game.num_players; ++i) {
-    std::string row = name_cell(game, i, slugs);
+    std::string row = name_cell(i, links);
     for (std::string_view weapon : weapons) {
       row += accuracy_cell(game.get_player(i).mod, weapon, with_shots);
     }
@@ -177,9 +171,9 @@ std::string team_tiles(const resultdata& game) {
 }
 
 void write_mod_tables(outputfile& page, const resultdata& game,
-                      const std::vector<std::string>& slugs) {
-  write_objectives(page, game, slugs);
-  write_accuracy(page, game, slugs);
+                      const std::vector<std::string>& links) {
+  write_objectives(page, game, links);
+  write_accuracy(page, game, links);
 }
 
 }  // namespace modern

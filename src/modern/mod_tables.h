@@ -23,10 +23,10 @@ std::string team_tiles(const resultdata& game);
 
 // Writes the objectives table (only the figures the game's log gives)
 // and the accuracy table (hits of shots by weapon; hits alone where the
-// log gives no shots); nothing where the log gives none. slugs: each
-// player's slug, in the game's order.
+// log gives no shots); nothing where the log gives none. links: each
+// player's name as a link to the player's page, in the game's order.
 void write_mod_tables(outputfile& page, const resultdata& game,
-                      const std::vector<std::string>& slugs);
+                      const std::vector<std::string>& links);
 
 }  // namespace modern
 

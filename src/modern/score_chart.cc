@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "diverse/text_format.h"
 #include "modern/html.h"
 #include "stats/resultdata.h"
 
@@ -105,28 +106,41 @@ std::string axes(const chart_frame& frame) {
   for (int64_t s = frame.low / score_step * score_step; s <= frame.high;
        s += score_step) {
     if (s < frame.low) continue;
-    const std::string y = std::to_string(frame.y(s));
-    grid += "M" + std::to_string(LEFT) + " " + y + "H" +
-            std::to_string(WIDTH - RIGHT);
-    labels += "<text x=\"" + std::to_string(LEFT - 6) + "\" y=\"" + y +
-              "\" dy=\"4\" text-anchor=\"end\">" + std::to_string(s) +
-              "</text>";
+    const int y = frame.y(s);
+    grid += 'M';
+    append_decimal(grid, LEFT);
+    grid += ' ';
+    append_decimal(grid, y);
+    grid += 'H';
+    append_decimal(grid, WIDTH - RIGHT);
+    labels += "<text x=\"";
+    append_decimal(labels, LEFT - 6);
+    labels += "\" y=\"";
+    append_decimal(labels, y);
+    labels += "\" dy=\"4\" text-anchor=\"end\">";
+    append_decimal(labels, s);
+    labels += "</text>";
   }
   const int64_t time_step = tick_step(
       frame.end - frame.start, {10, 30, 60, 120, 300, 600, 900, 1800, 3600});
   for (int64_t t = 0; frame.start + t <= frame.end; t += time_step) {
-    labels += "<text x=\"" + std::to_string(frame.x(frame.start + t)) +
-              "\" y=\"" + std::to_string(HEIGHT - 8) +
-              "\" text-anchor=\"middle\">" + clock_time(t) + "</text>";
+    labels += "<text x=\"";
+    append_decimal(labels, frame.x(frame.start + t));
+    labels += "\" y=\"";
+    append_decimal(labels, HEIGHT - 8);
+    labels += "\" text-anchor=\"middle\">";
+    labels += clock_time(t);
+    labels += "</text>";
   }
-  return grid + "\"/>" + labels;
+  grid += "\"/>";
+  return grid + labels;
 }
 
 // Appends value to path data, with a space only where the numbers would
 // run together.
 void append_number(std::string& d, int value) {
   if (value >= 0 && d.back() >= '0' && d.back() <= '9') d += ' ';
-  d += std::to_string(value);
+  append_decimal(d, value);
 }
 
 // One line as a path of relative steps (short numbers), each point that
@@ -134,7 +148,11 @@ void append_number(std::string& d, int value) {
 std::string line_path(const chart_line& line, const chart_frame& frame) {
   int x = frame.x(frame.start);
   int y = frame.y(0);
-  std::string d = "M" + std::to_string(x) + " " + std::to_string(y) + "l";
+  std::string d = "M";
+  append_decimal(d, x);
+  d += ' ';
+  append_decimal(d, y);
+  d += 'l';
   const auto add = [&](int64_t time, int64_t score) {
     const int to_x = frame.x(time);
     const int to_y = frame.y(score);

@@ -58,13 +58,27 @@ void write_datafile_block(outputfile& file, const resultdata& game) {
 
 void write_player_lines(outputfile& file, const resultdata& game,
                         int number) {
+  // One line per player of every game: written piece by piece, as
+  // "%i,%s,%u,%u,%u,%u,%s" and ",%u" for each slot would print it.
   for (int i = 0; i < game.num_players; ++i) {
     const player_t& p = game.players[static_cast<size_t>(i)];
-    file.print("%i,%s,%u,%u,%u,%u,%s", number, p.plain_name.c_str(),
-               p.kills[0], p.killed[0], p.suicides[0], p.deaths,
-               diverse::time_to_hms(p.playtime).c_str());
-    for (int slot : PLAYER_LINE_SLOTS) file.print(",%u", p.kills[slot]);
-    for (int slot : PLAYER_LINE_SLOTS) file.print(",%u", p.killed[slot]);
+    file.write_int(number);
+    file.write(",");
+    file.write(p.plain_name);
+    for (uint32_t count : {p.kills[0], p.killed[0], p.suicides[0], p.deaths}) {
+      file.write(",");
+      file.write_int(count);
+    }
+    file.write(",");
+    file.write(diverse::time_to_hms(p.playtime));
+    for (int slot : PLAYER_LINE_SLOTS) {
+      file.write(",");
+      file.write_int(p.kills[slot]);
+    }
+    for (int slot : PLAYER_LINE_SLOTS) {
+      file.write(",");
+      file.write_int(p.killed[slot]);
+    }
     file.write("\r\n");
   }
 }

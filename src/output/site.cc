@@ -264,23 +264,32 @@ void site::commit_game(game_output& game) {
       game.page_saved,
       shown(std::string(GAMES_FOLDER) + "/" + game_page_name(game.number)));
   if (json) json->add_game(game.json_game);
-  if (config.write_datafile) {
-    outputfile file;
-    open_datafile(
-        output.descriptor(), file,
-        output_is_start ? start_datafile_started : output_datafile_started);
-    game.player_lines.copy_to(file);
-  }
+  if (config.write_datafile) game.player_lines.copy_to(output_datafile_file());
   if (classic && game.number % per_page == 0) finish_game_list_page();
   if (config.write_datafile) {
-    outputfile file;
-    open_datafile(AT_FDCWD, file, start_datafile_started);
-    game.datafile_block.copy_to(file);
+    game.datafile_block.copy_to(start_datafile_file());
   }
 }
 
 // The data files are appended to game by game, as the classic run did:
-// with the output folder also the start folder, both texts go to one file.
+// with the output folder also the start folder, both texts go to one file,
+// each game's player lines before its block.
+outputfile& site::start_datafile_file() {
+  if (!start_datafile_text.is_open()) {
+    open_datafile(AT_FDCWD, start_datafile_text, start_datafile_started);
+  }
+  return start_datafile_text;
+}
+
+outputfile& site::output_datafile_file() {
+  if (output_is_start) return start_datafile_file();
+  if (!output_datafile_text.is_open()) {
+    open_datafile(output.descriptor(), output_datafile_text,
+                  output_datafile_started);
+  }
+  return output_datafile_text;
+}
+
 void site::open_datafile(int folder, outputfile& file, bool& started) {
   const std::string name = prefix + DATAFILE_NAME;
   const std::string what =
@@ -302,6 +311,11 @@ void site::open_datafile(int folder, outputfile& file, bool& started) {
     started = true;
   }
   file.open_at(folder, name.c_str(), what, outputfile::open_mode::append);
+}
+
+void site::close_datafiles() {
+  start_datafile_text.close();
+  output_datafile_text.close();
 }
 
 void site::start_game_list_page(int number) {
@@ -384,6 +398,7 @@ void site::finish_export() {
 // the files, each replacing its published version (or a link there) by
 // rename; then what the previous run wrote and this one did not.
 void site::publish() {
+  close_datafiles();
   // What lies outside the output folder first: a failure there leaves the
   // site as it was.
   if (config.write_datafile && start_datafile_started) {

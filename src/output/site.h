@@ -104,9 +104,14 @@ class site {
   // A file of the run in the output folder, under its temporary name,
   // published as name.
   std::string temporary(const std::string& name);
-  // Opens the data file's temporary copy in folder for appending, first
-  // making it a copy of what is published there.
+  // The data files' temporary copies, each opened for appending at its
+  // first game (first made a copy of what is published there) and held
+  // open until publish: one file when the output folder is the start
+  // folder.
+  outputfile& start_datafile_file();
+  outputfile& output_datafile_file();
   void open_datafile(int folder, outputfile& file, bool& started);
+  void close_datafiles();
   void replace_folder(const char* name);
   void remove_stale_files();
 
@@ -121,6 +126,8 @@ class site {
   outputfile game_list_page;
   bool start_datafile_started = false;
   bool output_datafile_started = false;
+  outputfile start_datafile_text;
+  outputfile output_datafile_text;
   std::unique_ptr<json_export> json;
   std::string json_temporary;  // beside the document's target, or ""
   std::string json_target;

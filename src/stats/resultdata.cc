@@ -81,6 +81,14 @@ resultdata::resultdata(const configdata& config, int players)
   empty_client_table();
 }
 
+std::array<uint8_t, MAX_WEAPONS> resultdata::own_planes() {
+  std::array<uint8_t, MAX_WEAPONS> planes;
+  for (int w = 0; w < MAX_WEAPONS; ++w) planes[w] = static_cast<uint8_t>(w);
+  return planes;
+}
+
+// A game uses a few of the weapon slots: the copy's matrix holds only
+// theirs, a small block rather than one of 64 planes for every game.
 std::unique_ptr<resultdata> resultdata::copy_of_finished(
     const resultdata& game) {
   const int n = game.num_players;
@@ -88,8 +96,16 @@ std::unique_ptr<resultdata> resultdata::copy_of_finished(
   copy->num_players = n;
   copy->used_players = n;
   copy->capacity = std::max(n, 1);
-  copy->kill_matrix.assign(matrix_size(copy->capacity), 0);
   copy->weapon_counted = game.weapon_counted;
+  uint8_t planes = 0;
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (copy->weapon_in_matrix(w)) copy->plane_of[w] = planes++;
+  }
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    if (!copy->weapon_in_matrix(w)) copy->plane_of[w] = planes;
+  }
+  const size_t c = static_cast<size_t>(copy->capacity);
+  copy->kill_matrix.assign((planes + size_t{1}) * c * c + 1, 0);
   for (int w = 0; w < MAX_WEAPONS; ++w) {
     if (!copy->weapon_in_matrix(w)) continue;
     for (int k = 0; k < n; ++k) {

@@ -75,7 +75,9 @@ class resultdata : public game_settings {
   void reset();
   // A copy of a finished game, as far as its pages, data file texts and
   // export read it: settings, teams, its players and their matrix (sized
-  // for them alone), none of the reader's state. No player can be added.
+  // for them alone, with planes only for the weapons used), none of the
+  // reader's state. A copy is only read: no player can be added, no kill
+  // counted.
   static std::unique_ptr<resultdata> copy_of_finished(const resultdata& game);
   // Takes and clears the next player record; grows the matrix when
   // num_players reaches capacity - 1; the 512th player is fatal
@@ -96,7 +98,8 @@ class resultdata : public game_settings {
     return teams[static_cast<size_t>(t)];
   }
   size_t matrix_index(int k, int v, int w) const {
-    return (static_cast<size_t>(w) * static_cast<size_t>(capacity) +
+    return (static_cast<size_t>(plane_of[static_cast<size_t>(w)]) *
+                static_cast<size_t>(capacity) +
             static_cast<size_t>(k)) * static_cast<size_t>(capacity) +
            static_cast<size_t>(v);
   }
@@ -237,6 +240,11 @@ class resultdata : public game_settings {
 
  private:
   std::array<bool, MAX_WEAPONS> weapon_counted{};
+  // The matrix plane of each weapon: a game being read has one for every
+  // weapon, in weapon order; a copy has one for each weapon used and one
+  // of zeros that the others share.
+  std::array<uint8_t, MAX_WEAPONS> plane_of = own_planes();
+  static std::array<uint8_t, MAX_WEAPONS> own_planes();
   // Slots at and above this are in the state empty_client_table leaves:
   // every operation that writes a slot's state first raises it (through
   // use_slot); the others touch only slots that have a player.

@@ -1,4 +1,4 @@
-// Tests of the game record core: idle players, growth, reset.
+// Tests of the game record core: idle players, growth, reset, the copy.
 #include "stats/resultdata.h"
 
 #include <algorithm>
@@ -44,4 +44,23 @@ TEST_F(resultdata_test, growth_keeps_counts_and_reset_clears_them) {
   EXPECT_EQ(std::count(game->kill_matrix.begin(), game->kill_matrix.end(), 0),
             std::ptrdiff_t(game->kill_matrix.size()));
   EXPECT_EQ(p(99).kills[0], 0u);
+}
+
+// The copy for the pages reads every count of the game, weapon by weapon,
+// though it keeps matrix planes only for the weapons used.
+TEST_F(resultdata_test, copy_reads_every_count_with_planes_for_used_weapons) {
+  for (int i = 0; i < 20; ++i) game->add_player();  // grown past 16
+  game->set_kills(19, 2, 7, 4);
+  game->set_kills(3, 3, 0, 65535);
+  game->set_kills(0, 19, MAX_WEAPONS - 1, 1);
+  const auto copy = resultdata::copy_of_finished(*game);
+  for (int w = 0; w < MAX_WEAPONS; ++w) {
+    for (int k = 0; k < 20; ++k) {
+      for (int v = 0; v < 20; ++v) {
+        ASSERT_EQ(copy->get_kills(k, v, w), game->get_kills(k, v, w))
+            << k << " " << v << " " << w;
+      }
+    }
+  }
+  EXPECT_EQ(copy->kill_matrix.size(), 4u * 20 * 20 + 1);  // 3 used, 1 zero
 }
