@@ -46,6 +46,11 @@ players[].ratings.ffa; elo: rating; glicko: r) over the players with at
 least MIN_GAMES (10) rated ffa games who are in the file (names compared
 without colour codes, in lower case), the same players for every method.
 
+--scale adds, per corpus and pool, the single factor on Morv's pair margin
+(mu_a - mu_b) / c, from 0.05 to 3, that gives the lowest log-loss over the
+pairs, and that log-loss: a diagnostic of calibration (fitted on the pairs
+it is measured on), not a prediction.
+
 Standard library only. Usage:
   rating_eval.py [options] LABEL=EXPORT.json [LABEL=EXPORT.json ...]
   rating_eval.py --self-check   (the baselines against known values)
@@ -222,11 +227,12 @@ class pool_state:
 
 def predict(players, pairs, state, beta, min_prior, all_pairs):
     """Scores the game's evaluated pairs before the game updates anything;
-    returns (pairs, {method: (right, loss)}) or None."""
+    returns (pairs, {method: (right, loss)}, morv's margins) or None."""
     qualified = [state.rated_games.get(p[0], 0) >= min_prior for p in players]
     if sum(qualified) < 2:
         return None
     sums = {m: [0.0, 0.0] for m in METHODS}
+    margins = []  # morv's (mu_w - mu_l) / c of each pair, winner first
     count = 0
     for w, l in pairs:
         if not (all_pairs or (qualified[w] and qualified[l])):
@@ -239,6 +245,7 @@ def predict(players, pairs, state, beta, min_prior, all_pairs):
         }
         if beta is not None:
             chances["morv"] = morv_expect(a[3], b[3], beta)
+            margins.append(math.log(chances["morv"] / (1 - chances["morv"])))
         for method, chance in chances.items():
             right = 1.0 if chance > 0.5 else 0.5 if chance == 0.5 else 0.0
             sums[method][0] += right
@@ -248,7 +255,7 @@ def predict(players, pairs, state, beta, min_prior, all_pairs):
         return None
     if beta is None:
         del sums["morv"]
-    return count, sums
+    return count, sums, margins
 
 
 def replay(export, min_prior, all_pairs=False):
@@ -281,7 +288,7 @@ def replay(export, min_prior, all_pairs=False):
 
 def totals(games, method):
     pairs = right = loss = 0.0
-    for count, sums in games:
+    for count, sums, _ in games:
         if method in sums:
             pairs += count
             right += sums[method][0]
@@ -412,6 +419,31 @@ def report(label, export, args, strengths):
     return lines
 
 
+def best_scale(games):
+    """The single factor f on morv's (mu_a - mu_b) / c that gives the
+    lowest log-loss over the pairs (a diagnostic of calibration, fitted on
+    the pairs it is measured on), as (f, log-loss)."""
+    margins = [z for g in games for z in g[2]]
+    if not margins:
+        return None
+
+    def loss(factor):
+        return sum(math.log1p(math.exp(-factor * z)) if factor * z > -30
+                   else -factor * z for z in margins) / len(margins)
+    return min((loss(f / 20), f / 20) for f in range(1, 61))[::-1]
+
+
+def scale_lines(label, export, args):
+    states = replay(export, args.min_prior, args.all_pairs)
+    lines = []
+    for pool in POOLS:
+        fitted = best_scale(states[pool].games)
+        if fitted:
+            lines.append(f"{label:<10} {pool:<5} morv with (mu_a - mu_b) / c "
+                         f"times {fitted[0]:.2f}: log-loss {fitted[1]:.3f}")
+    return lines
+
+
 def self_check():
     """Known values: Glickman's worked example of Glicko-1, Elo's zero sum,
     the pair forms at equal ratings, Spearman's rho with ties."""
@@ -464,6 +496,10 @@ def main(argv):
                         "(default 10)")
     parser.add_argument("--bootstrap", type=int, default=1000,
                         help="bootstrap rounds, 0 for none (default 1000)")
+    parser.add_argument("--scale", action="store_true",
+                        help="also give, per pool, the single factor on "
+                        "morv's pair margin with the lowest log-loss (how "
+                        "far the pair form is from calibrated)")
     parser.add_argument("--seed", type=int, default=1,
                         help="seed of the bootstrap (default 1)")
     args = parser.parse_args(argv)
@@ -483,6 +519,9 @@ def main(argv):
             strengths = read_strengths(strength_files[label])
         for line in report(label, export, args, strengths):
             print(line.rstrip())
+        if args.scale and "rating_model" in export:
+            for line in scale_lines(label, export, args):
+                print(line)
         if "rating_model" not in export:
             print(f"{label:<10} (the export has no ratings: morv n/a)")
     return 0
