@@ -1,6 +1,6 @@
 // Every real log's weapons are named by its mod's weapon set, which the
 // shipped share/morv.cfg chooses by each game's gamename, and all real logs
-// together make a sound site.
+// together make a sound site (and a modern site and an export beside it).
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -56,9 +56,12 @@ TEST_F(weaponsets_test, every_real_log_names_its_weapons) {
   EXPECT_GT(kills, 10000);
   write_file("morv.cfg", "output_directory \"site\"\n");
   const run_result run =
-      run_morv(folder, "'" + (corpus / "*.log").string() + "' -l -d");
+      run_morv(folder, "'" + (corpus / "*.log").string() +
+                           "' -l -d --site=modern --json=morv.json");
   EXPECT_EQ(run.status, 0) << run.output.substr(0, 2000);
   EXPECT_EQ(std::vector<std::string>{}, site_problems(folder + "/site"));
+  EXPECT_TRUE(fs::is_regular_file(folder + "/modern/index.html"));
+  EXPECT_TRUE(fs::is_regular_file(folder + "/modern/games/1.html"));
 }
 
 }  // namespace
