@@ -18,13 +18,6 @@ std::string chat_time(const resultdata& game, int time) {
   return offset < 0 ? "−" + clock_time(-offset) : clock_time(offset);
 }
 
-// The message without the colon that ended the name and the blanks after.
-std::string_view said(std::string_view message) {
-  if (message.starts_with(':')) message.remove_prefix(1);
-  while (message.starts_with(' ')) message.remove_prefix(1);
-  return message;
-}
-
 }  // namespace
 
 std::string chat_section(const resultdata& game,
@@ -42,7 +35,7 @@ std::string chat_section(const resultdata& game,
     html += "<li><span class=\"at\">" + chat_time(game, line.time) +
             "</span><span>" + speaker;
     if (line.spectator) html += " <small>(spectator)</small>";
-    html += ": " + name_html(said(line.message)) + "</span></li>\n";
+    html += ": " + name_html(line.said()) + "</span></li>\n";
   }
   html += "</ol>\n";
   if (chat.cut() > 0) {

@@ -181,6 +181,34 @@ void write_kill_matrix(json_writer& writer, const resultdata& game) {
   writer.EndArray();
 }
 
+// The game's public chat as its page shows it: each kept line's time from
+// the game's start (the log's own time without an InitGame time), speaker
+// and words; then how many lines were read but not kept.
+void write_chat(json_writer& writer, const resultdata& game) {
+  json_key(writer, "chat");
+  writer.StartArray();
+  for (size_t i = 0; i < game.chat.size(); ++i) {
+    const game_chat::line line = game.chat.at(i);
+    writer.StartObject();
+    json_key(writer, "time");
+    writer.Int64(game.init_time < 0
+                     ? int64_t{line.time}
+                     : int64_t{line.time} - game.init_time);
+    json_key(writer, "name");
+    write_json_text(writer, line.name);
+    json_key(writer, "plain");
+    write_json_plain(writer, line.name);
+    json_key(writer, "said");
+    write_json_text(writer, line.said());
+    json_key(writer, "spectator");
+    writer.Bool(line.spectator);
+    writer.EndObject();
+  }
+  writer.EndArray();
+  json_key(writer, "chat_cut");
+  writer.Int64(game.chat.cut());
+}
+
 }  // namespace
 
 void write_json_game(json_writer& writer, const resultdata& game, int number,
@@ -242,5 +270,6 @@ void write_json_game(json_writer& writer, const resultdata& game, int number,
   writer.EndArray();
   write_kill_matrix(writer, game);
   write_json_game_awards(writer, game, player_numbers);
+  write_chat(writer, game);
   writer.EndObject();
 }

@@ -21,6 +21,13 @@ void game_chat::clear() {
   cut_lines = 0;
 }
 
+std::string_view game_chat::line::said() const {
+  std::string_view text = message;
+  if (text.starts_with(':')) text.remove_prefix(1);
+  while (text.starts_with(' ')) text.remove_prefix(1);
+  return text;
+}
+
 game_chat::line game_chat::at(size_t i) const {
   const entry& kept = entries[i];
   const std::string_view all = texts;

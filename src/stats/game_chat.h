@@ -25,6 +25,9 @@ class game_chat {
     bool spectator;   // shown as a spectator's, as the chat log shows it
     std::string_view name;     // raw, with colour codes
     std::string_view message;  // raw, as the log gives it after the name
+    // The message without the colon that ended the name and the blanks
+    // after it: what the player said.
+    std::string_view said() const;
   };
 
   // Keeps a line, or counts it as cut when the chat is full.

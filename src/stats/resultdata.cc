@@ -19,7 +19,7 @@ size_t matrix_size(int capacity) {
 resultdata::resultdata(const configdata& config)
     : config(config),
       keep_timelines(!config.site_directory.empty()),
-      keep_chat(!config.site_directory.empty()),
+      keep_chat(!config.site_directory.empty() || config.json_export),
       kill_matrix(matrix_size(INITIAL_CAPACITY), 0),
       players(MAX_PLAYERS) {
   weapon_set = &config.weaponnames;

@@ -223,8 +223,8 @@ class resultdata : public game_settings {
   // Each player's and team's running score is noted (for the modern
   // site's score chart) only when a run writes that site.
   const bool keep_timelines;
-  // The game's public chat for its modern page, kept by the log reader
-  // only when a run writes that site; reset empties it.
+  // The game's public chat for its modern page and the export, kept by the
+  // log reader only when a run writes one of them; reset empties it.
   const bool keep_chat;
   game_chat chat;
   bool round_paused = false;  // between pause_round and open_round
