@@ -235,10 +235,10 @@ void write_pickups(outputfile& page, const resultdata& game,
   close_table(page);
 }
 
-void write_awards(outputfile& page, const game_page_context& context,
+void write_awards(outputfile& page, const resultdata& game,
                   const std::vector<std::string>& links) {
   std::vector<award_line> lines;
-  for (const award_winner& winner : context.awards) {
+  for (const award_winner& winner : game.award_winners) {
     lines.push_back({winner, links[static_cast<size_t>(winner.player)]});
   }
   if (lines.empty()) return;
@@ -275,7 +275,7 @@ outputfile::save_result write_game_page(const resultdata& game,
   write_scoreboard(page, game, links);
   write_mod_tables(page, game, links);
   page.write(score_chart(game));
-  write_awards(page, context, links);
+  write_awards(page, game, links);
   write_matrix(page, game, links);
   write_weapons(page, game, context, links);
   write_pickups(page, game, links);

@@ -22,8 +22,6 @@ struct game_page_context {
   bool has_next;   // a later game exists (unknown until the run ends)
   std::vector<std::string> slugs;  // each player's slug, in the game's order
   std::string map_slug;
-  std::vector<award_winner> awards;  // the game's, chosen on the reader's
-                                     // thread
 };
 
 // The page's file name, "<number>.html".

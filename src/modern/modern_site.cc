@@ -56,9 +56,8 @@ game_page_context modern_site::add_game(const resultdata& game,
                                         const std::vector<int>& numbers,
                                         const resultdata_total& totals,
                                         int number) {
-  game_page_context context{config, number, games.descriptor(), true,
-                            {},     {},     game_awards(game)};
-  records.add_game(game, numbers, number, context.awards);
+  game_page_context context{config, number, games.descriptor(), true, {}, {}};
+  records.add_game(game, numbers, number);
   for (int player_number : numbers) {
     // The totals hold their records in the order of their numbers until
     // the rankings sort them.

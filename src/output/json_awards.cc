@@ -40,7 +40,7 @@ void write_json_game_awards(json_writer& writer, const resultdata& game,
   const std::span<const award_definition> table = award_table();
   json_key(writer, "awards");
   writer.StartArray();
-  for (const award_winner& winner : game_awards(game)) {
+  for (const award_winner& winner : game.award_winners) {
     const award_definition& award = table[static_cast<size_t>(winner.award)];
     const size_t at = static_cast<size_t>(winner.player);
     writer.StartObject();

@@ -187,12 +187,8 @@ std::vector<award_sample> game_award_samples(const resultdata& game) {
   return samples;
 }
 
-std::vector<award_winner> game_awards(const resultdata& game) {
-  return choose_award_winners(game_award_samples(game), game.mod.provided);
-}
-
-void award_tally::add_game(const resultdata& game,
-                           const std::vector<int>& numbers) {
+std::vector<award_winner> award_tally::add_game(
+    const resultdata& game, const std::vector<int>& numbers) {
   const std::vector<award_sample> samples = game_award_samples(game);
   for (size_t i = 0; i < samples.size() && i < numbers.size(); ++i) {
     if (numbers[i] < 1) continue;
@@ -201,6 +197,7 @@ void award_tally::add_game(const resultdata& game,
     players[index].add(samples[i]);
   }
   provided |= game.mod.provided;
+  return choose_award_winners(samples, game.mod.provided);
 }
 
 std::vector<award_winner> award_tally::winners() const {

@@ -83,15 +83,15 @@ std::vector<award_winner> choose_award_winners(
 // What the awards measure of each player of a finished game, in its
 // order; weapon kills by the names the game gives its weapon slots.
 std::vector<award_sample> game_award_samples(const resultdata& game);
-// The awards of a finished game (players by position).
-std::vector<award_winner> game_awards(const resultdata& game);
-
 // The run's samples by run-wide number, summed game by game: owned by the
 // totals, filled on the reading thread, read once every game is in.
 class award_tally {
  public:
-  // numbers: the run-wide numbers of the game's players, in its order.
-  void add_game(const resultdata& game, const std::vector<int>& numbers);
+  // Adds a finished game's samples and returns its awards (players by
+  // position), chosen from the same samples. numbers: the run-wide numbers
+  // of the game's players, in its order.
+  std::vector<award_winner> add_game(const resultdata& game,
+                                     const std::vector<int>& numbers);
   // The all-time winners (players by run-wide number).
   std::vector<award_winner> winners() const;
 

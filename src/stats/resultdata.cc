@@ -71,6 +71,7 @@ void resultdata::reset() {
   num_players = 0;
   used_players = 0;
   rated_pool = NOT_RATED;
+  award_winners.clear();
 }
 
 resultdata::resultdata(const configdata& config, int players)
@@ -117,6 +118,7 @@ std::unique_ptr<resultdata> resultdata::copy_of_finished(
   copy->teams = game.teams;
   copy->running = game.running;
   copy->rated_pool = game.rated_pool;
+  copy->award_winners = game.award_winners;
   copy->chat = game.chat;
   static_cast<game_settings&>(*copy) = game;
   return copy;

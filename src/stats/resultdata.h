@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/configdata.h"
+#include "stats/awards.h"
 #include "stats/game_chat.h"
 #include "stats/mod_figures.h"
 #include "stats/player_t.h"
@@ -237,6 +238,9 @@ class resultdata : public game_settings {
   // The pool the game was rated in (player_rating.h), or NOT_RATED; set by
   // resultdata_total::rate_game.
   int rated_pool = NOT_RATED;
+  // The game's awards (players by position), for its page and the export;
+  // set by resultdata_total::add_game in runs that write either.
+  std::vector<award_winner> award_winners;
 
  private:
   std::array<bool, MAX_WEAPONS> weapon_counted{};

@@ -74,7 +74,7 @@ void resultdata_total::note_weapon_names(const resultdata& game) {
   }
 }
 
-std::vector<int> resultdata_total::add_game(const resultdata& game) {
+std::vector<int> resultdata_total::add_game(resultdata& game) {
   note_weapon_names(game);
   const int count = game.get_num_players();
   std::vector<int> numbers;
@@ -113,7 +113,7 @@ std::vector<int> resultdata_total::add_game(const resultdata& game) {
     add_player_counts(total, game_player);
     numbers.push_back(total.number);
   }
-  if (keep_awards) award_counts.add_game(game, numbers);
+  if (keep_awards) game.award_winners = award_counts.add_game(game, numbers);
   return numbers;
 }
 

@@ -70,9 +70,9 @@ class resultdata_total {
   // suicides, games, pings, world deaths, playtime, the latest bot skill,
   // and one opponent record per other player of the game (counts from the
   // game's kill matrix, also when they are 0); with --json or --site also
-  // what the awards measure. Returns the run-wide
-  // number of each of the game's players, in the game's order.
-  std::vector<int> add_game(const resultdata& game);
+  // what the awards measure, and then the game's awards are set. Returns
+  // the run-wide number of each of the game's players, in the game's order.
+  std::vector<int> add_game(resultdata& game);
   // A weapon slot's name on run-wide pages: each distinct name the run's
   // games gave the slot (their weapon set's, else the log's own text),
   // at most three, joined by " / ". A run that mixes mods sums the kills

@@ -32,8 +32,7 @@ int site_records::map_index(const std::string& name) {
 }
 
 void site_records::add_game(const resultdata& game,
-                            const std::vector<int>& numbers, int number,
-                            const std::vector<award_winner>& awards) {
+                            const std::vector<int>& numbers, int number) {
   game_summary summary;
   summary.number = number;
   summary.map = game.mapname;
@@ -91,7 +90,7 @@ void site_records::add_game(const resultdata& game,
       ++server->second;
     }
   }
-  add_awards(awards, numbers);
+  add_awards(game.award_winners, numbers);
   kills += summary.kills;
   seconds += summary.seconds;
   games.push_back(std::move(summary));

@@ -98,9 +98,9 @@ struct map_total {
 class site_records {
  public:
   // Adds an accepted, finished game numbered number; numbers: its
-  // players' run-wide numbers, in its order; awards: its game_awards.
+  // players' run-wide numbers, in its order.
   void add_game(const resultdata& game, const std::vector<int>& numbers,
-                int number, const std::vector<award_winner>& awards);
+                int number);
   // The player's history (numbers start at 1); empty for a number that
   // no game gave.
   const player_history& history(int number) const;
