@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "diverse/outputfile.h"
-#include "stats/awards.h"
 
 class configdata;
 class resultdata;
